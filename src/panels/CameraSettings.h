@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class CameraSettings;
+}
+
+// One camera's (or video file's) calibration panel.
+class CameraSettings : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CameraSettings(QWidget *parent = nullptr);
+    ~CameraSettings() override;
+
+public slots:
+    void setCameraSlidersEnabled(bool enabled);
+    void usingVideoFile();
+
+private:
+    std::unique_ptr<Ui::CameraSettings> ui;
+};

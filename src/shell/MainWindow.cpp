@@ -1,0 +1,37 @@
+#include "shell/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "shell/Settings.h"
+#include "shell/openWindow.h"
+
+#include <QFileDialog>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::MainWindow>())
+{
+    ui->setupUi(this);
+    connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(ui->commandLinkButtonAnalyze, &QCommandLinkButton::clicked, this, &MainWindow::analyzeVideoFiles);
+    connect(ui->commandLinkButtonOpenProject, &QCommandLinkButton::clicked, this,
+            &MainWindow::openAnalyzedProject);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::openSettings()
+{
+    tivoro::openWindow<Settings>();
+}
+
+void MainWindow::analyzeVideoFiles()
+{
+    // The chosen names are not used yet; the analysis window opens even on Cancel.
+    QFileDialog::getOpenFileNames(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
+}
+
+void MainWindow::openAnalyzedProject()
+{
+    QFileDialog::getOpenFileName(this, tr("Open analyzed project"), QStringLiteral("/home"),
+                                 tr("Files (*.tivoro)"));
+}

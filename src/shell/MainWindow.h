@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+// The start window: every workflow begins here.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private:
+    void openSettings();
+    void analyzeVideoFiles();
+    void openAnalyzedProject();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+};
