@@ -1,0 +1,41 @@
+#include "stepwise/SetupRecording.h"
+#include "ui_SetupRecording.h"
+
+#include "panels/AddCamera.h"
+#include "panels/CalibrationChoice.h"
+#include "shell/openWindow.h"
+#include "stepwise/RecordingSettings.h"
+#include "stepwise/RecordingWindow.h"
+
+SetupRecording::SetupRecording(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::SetupRecording>())
+{
+    ui->setupUi(this);
+    tivoro::connectCalibrationChoice(this, {ui->calibrateManuallyRadioButton,
+                                            ui->calibrateUsingControlPointsRadioButton,
+                                            ui->pushButtonCalibrateWithControlPoints,
+                                            ui->cameraSettings1, ui->cameraSettings2});
+    connect(ui->addCameraPushButton, &QPushButton::clicked, this, &SetupRecording::addCamera);
+    // The camera panels have buttons of the same names ("Save configuration",
+    // "Load configuration"); only this window's own buttons hand over.
+    connect(ui->pushButton_2, &QPushButton::clicked, this, &SetupRecording::backToMetadata);
+    connect(ui->pushButton, &QPushButton::clicked, this, &SetupRecording::startRecording);
+}
+
+SetupRecording::~SetupRecording() = default;
+
+void SetupRecording::addCamera()
+{
+    tivoro::openWindow<AddCamera>();
+}
+
+void SetupRecording::backToMetadata()
+{
+    tivoro::handOver<RecordingSettings>(this);
+}
+
+void SetupRecording::startRecording()
+{
+    tivoro::handOver<RecordingWindow>(this);
+}
