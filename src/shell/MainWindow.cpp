@@ -1,6 +1,8 @@
 #include "shell/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "sessions/AnalyzeVideos.h"
+#include "sessions/SetupRecordingWithMetadata.h"
 #include "shell/Settings.h"
 #include "shell/openWindow.h"
 
@@ -12,6 +14,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(ui->commandLinkButtonSetUpRecording, &QCommandLinkButton::clicked, this,
+            &MainWindow::setUpRecordingSession);
     connect(ui->commandLinkButtonAnalyze, &QCommandLinkButton::clicked, this, &MainWindow::analyzeVideoFiles);
     connect(ui->commandLinkButtonOpenProject, &QCommandLinkButton::clicked, this,
             &MainWindow::openAnalyzedProject);
@@ -24,10 +28,16 @@ void MainWindow::openSettings()
     tivoro::openWindow<Settings>();
 }
 
+void MainWindow::setUpRecordingSession()
+{
+    tivoro::handOver<SetupRecordingWithMetadata>(this);
+}
+
 void MainWindow::analyzeVideoFiles()
 {
     // The chosen names are not used yet; the analysis window opens even on Cancel.
     QFileDialog::getOpenFileNames(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
+    tivoro::handOver<AnalyzeVideos>(this);
 }
 
 void MainWindow::openAnalyzedProject()

@@ -19,6 +19,7 @@ public:
 
 private:
     void openSettings();
+    void setUpRecordingSession();
     void analyzeVideoFiles();
     void openAnalyzedProject();
 

@@ -1,0 +1,15 @@
+#include "sessions/AnalyzeVideos.h"
+#include "ui_AnalyzeVideos.h"
+
+AnalyzeVideos::AnalyzeVideos(QWidget *parent)
+    : SessionWindow(parent)
+    , ui(std::make_unique<Ui::AnalyzeVideos>())
+{
+    ui->setupUi(this);
+    drive(*ui, QStringLiteral("Start analyzing"), QStringLiteral("Stop analyzing"));
+    // Both panels show video files here, not cameras; before the first show.
+    ui->cameraSettings1->usingVideoFile();
+    ui->cameraSettings2->usingVideoFile();
+}
+
+AnalyzeVideos::~AnalyzeVideos() = default;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "panels/CalibrationChoice.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QPushButton;
+class QStackedWidget;
+
+// What the recording and the analysis windows share: the graph/metadata
+// switch, start/stop, the calibration choice and the dialogs they open.
+// The derived window sets up its own form and then hands its controls over.
+class SessionWindow : public QMainWindow
+{
+    Q_OBJECT
+
+protected:
+    struct Controls
+    {
+        QPushButton *showGraph = nullptr;
+        QStackedWidget *bottomPages = nullptr;
+        QPushButton *startStop = nullptr;
+        QPushButton *cancel = nullptr;
+        QStackedWidget *videoPages = nullptr;
+        QString startText;
+        QString stopText;
+        tivoro::CalibrationControls calibration;
+        QPushButton *addCamera = nullptr;
+        QAction *settings = nullptr;
+    };
+
+    explicit SessionWindow(QWidget *parent);
+
+    // Both forms name their controls alike, so one template serves both.
+    template <class Form>
+    void drive(const Form &ui, const QString &startText, const QString &stopText)
+    {
+        Controls c;
+        c.showGraph = ui.pushButtonShowGraph;
+        c.bottomPages = ui.stackedWidgetBottom;
+        c.startStop = ui.pushButtonStartStop;
+        c.cancel = ui.pushButtonCancelRecording;
+        c.videoPages = ui.stackedWidgetVideos;
+        c.startText = startText;
+        c.stopText = stopText;
+        c.calibration = {ui.calibrateManuallyRadioButton, ui.calibrateUsingControlPointsRadioButton,
+                         ui.pushButtonCalibrateWithControlPoints, ui.cameraSettings1, ui.cameraSettings2};
+        c.addCamera = ui.addCameraPushButton;
+        c.settings = ui.actionSettings;
+        connectControls(c);
+    }
+
+private:
+    void connectControls(const Controls &controls);
+
+    void toggleGraphPage();
+    void startOrStop();
+    void openAddCamera();
+    void openSettings();
+
+    Controls m_controls;
+};
