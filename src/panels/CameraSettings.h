@@ -22,5 +22,7 @@ public slots:
     void usingVideoFile();
 
 private:
+    void showControlPointMenu(const QPoint &pos);
+
     std::unique_ptr<Ui::CameraSettings> ui;
 };

@@ -6,6 +6,11 @@ GraphWidget::GraphWidget(QWidget *parent)
     , ui(std::make_unique<Ui::GraphWidget>())
 {
     ui->setupUi(this);
+    ui->graph->attach(ui->label, ui->horizontalScrollBar);
+    connect(ui->buttonZoomOut, &QPushButton::clicked, ui->graph, &GraphView::zoomOut);
+    connect(ui->buttonNext, &QPushButton::clicked, ui->graph, &GraphView::scrollRight);
+    connect(ui->buttonPrevious, &QPushButton::clicked, ui->graph, &GraphView::scrollLeft);
+    connect(ui->buttonZoomIn, &QPushButton::clicked, ui->graph, &GraphView::zoomIn);
 }
 
 GraphWidget::~GraphWidget() = default;

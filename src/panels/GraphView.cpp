@@ -1,0 +1,111 @@
+#include "panels/GraphView.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace {
+constexpr int maximumZoom = 8;
+}
+
+GraphView::GraphView(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+GraphView::~GraphView() = default;
+
+void GraphView::attach(QLabel *picture, QScrollBar *scrollBar)
+{
+    m_picture = picture;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    m_original = picture->pixmap();
+#else
+    m_original = picture->pixmap(Qt::ReturnByValue);
+#endif
+    // The label's width is the window's width.
+    picture->installEventFilter(this);
+    m_scrollBar = scrollBar;
+    connect(scrollBar, &QScrollBar::valueChanged, this, &GraphView::setOffset);
+    updateScrollBar();
+}
+
+void GraphView::zoomIn()
+{
+    setZoom(qMin(m_zoom * 2, maximumZoom));
+}
+
+void GraphView::zoomOut()
+{
+    setZoom(qMax(m_zoom / 2, 1));
+}
+
+void GraphView::scrollLeft()
+{
+    setOffset(m_offset - visibleWidth() / 2);
+}
+
+void GraphView::scrollRight()
+{
+    setOffset(m_offset + visibleWidth() / 2);
+}
+
+bool GraphView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picture && event->type() == QEvent::Resize)
+        setOffset(m_offset); // a wider window may no longer fit at the old position
+    return QWidget::eventFilter(watched, event);
+}
+
+void GraphView::setZoom(int zoom)
+{
+    if (!m_picture || zoom == m_zoom)
+        return;
+    // Keep the middle of the window on the same moment of the graph.
+    const int half = visibleWidth() / 2;
+    const int middle = (m_offset + half) * zoom / m_zoom;
+    m_zoom = zoom;
+    // Scaled once here, so that painting and scrolling stay cheap.
+    m_picture->setPixmap(zoom == 1 ? m_original
+                                   : m_original.scaled(m_original.width() * zoom, m_original.height(),
+                                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    setOffset(middle - half);
+}
+
+void GraphView::setOffset(int offset)
+{
+    if (!m_picture)
+        return;
+    offset = qBound(0, offset, maximumOffset());
+    if (offset != m_offset) {
+        m_offset = offset;
+        // The label draws its picture from the left edge of its contents;
+        // moving that edge left by the offset shows the window. The right
+        // margin keeps the label's size hint, so the layout stays put.
+        m_picture->setContentsMargins(-offset, 0, offset, 0);
+    }
+    updateScrollBar();
+}
+
+void GraphView::updateScrollBar()
+{
+    if (!m_scrollBar)
+        return;
+    // Its own valueChanged would come straight back here mid-update.
+    const QSignalBlocker blocker(m_scrollBar);
+    const int page = qMax(1, visibleWidth());
+    m_scrollBar->setRange(0, maximumOffset());
+    m_scrollBar->setPageStep(page);
+    m_scrollBar->setSingleStep(qMax(1, page / 10));
+    m_scrollBar->setValue(m_offset);
+}
+
+int GraphView::visibleWidth() const
+{
+    return m_picture ? m_picture->width() : 0;
+}
+
+int GraphView::maximumOffset() const
+{
+    return qMax(0, m_original.width() * m_zoom - visibleWidth());
+}
