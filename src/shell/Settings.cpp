@@ -10,6 +10,13 @@ Settings::Settings(QWidget *parent)
     , ui(std::make_unique<Ui::Settings>())
 {
     ui->setupUi(this);
+    // A view without a scene never paints its background brush; show the
+    // swatch colour through the viewport instead.
+    for (QGraphicsView *swatch : {ui->graphicsView, ui->graphicsView_2, ui->graphicsView_3}) {
+        QPalette palette = swatch->palette();
+        palette.setBrush(QPalette::Base, swatch->backgroundBrush());
+        swatch->setPalette(palette);
+    }
     connect(ui->pushButton_2, &QPushButton::clicked, this, &Settings::chooseGraphBackgroundColor);
 }
 

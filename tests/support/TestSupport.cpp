@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -65,9 +66,22 @@ ModalAnswerer::ModalAnswerer(Answer answer, int timeoutMs)
     auto *timer = new QTimer(this);
     timer->setInterval(10);
     connect(timer, &QTimer::timeout, this, [this, timer] {
-        poll();
-        if (m_report.seen || --m_remainingPolls <= 0)
-            timer->stop();
+        if (!m_report.seen) {
+            poll();
+            if (!m_report.seen && --m_remainingPolls <= 0)
+                timer->stop();
+            return;
+        }
+        // An answer that did not close its dialog would leave the test
+        // hanging inside exec(): close it and let the test see that.
+        if (!m_target || !m_target->isVisible() || ++m_pollsSinceAnswer < 200) {
+            if (!m_target || !m_target->isVisible())
+                timer->stop();
+            return;
+        }
+        m_report.stuck = true;
+        m_target->close();
+        timer->stop();
     });
     timer->start();
 }
@@ -92,6 +106,7 @@ void ModalAnswerer::poll()
             m_report.entries << action->text();
         m_report.position = menu->pos();
     }
+    m_target = target;
     m_answer(target);
 }
 
@@ -112,7 +127,9 @@ ModalAnswerer::Answer ModalAnswerer::chooseFiles(const QStringList &paths)
         for (const QString &path : paths)
             quoted << QLatin1Char('"') + path + QLatin1Char('"');
         dialog->selectFile(quoted.join(QLatin1Char(' ')));
-        static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept checks the names
+        // done() skips the dialog's own checks, which race with its
+        // directory model loading in the background.
+        static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
     };
 }
 
@@ -127,6 +144,27 @@ ModalAnswerer::Answer ModalAnswerer::chooseMenuEntry(int index)
         menu->setActiveAction(menu->actions().at(index));
         QTest::keyClick(menu, Qt::Key_Return);
     };
+}
+
+bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText)
+{
+    for (QAction *title : bar->actions()) {
+        if (title->text() != menuTitle || !title->menu())
+            continue;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+        QMenu *menu = title->menu();
+        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+            return false;
+        for (QAction *entry : menu->actions()) {
+            if (entry->text() == entryText) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+                return true;
+            }
+        }
+        menu->close();
+        return false;
+    }
+    return false;
 }
 
 void flushDeletions()

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 #include <QtTest>
 
 #include <functional>
 
+class QMenuBar;
 class QWidget;
 
 namespace tivoro::test {
@@ -38,6 +40,7 @@ struct ModalReport
     QStringList entries; // menus: the action texts, in order
     QPoint position;     // menus: where on screen it opened
     bool modal = false;
+    bool stuck = false;  // the answer did not close it; it was closed by force
 };
 
 // Answers the next modal dialog or popup menu from a timer, so that a
@@ -63,8 +66,14 @@ private:
 
     Answer m_answer;
     ModalReport m_report;
+    QPointer<QWidget> m_target;
     int m_remainingPolls;
+    int m_pollsSinceAnswer = 0;
 };
+
+// Opens a menu of the menu bar with a click and clicks one of its entries,
+// as a user would. False when the menu or the entry does not exist.
+bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText);
 
 // Runs deferred deletions (deleteLater, delete-on-close) now.
 void flushDeletions();
