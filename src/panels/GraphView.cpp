@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace {
 constexpr int maximumZoom = 8;
@@ -23,7 +25,9 @@ void GraphView::attach(QLabel *picture, QScrollBar *scrollBar)
 #else
     m_original = picture->pixmap(Qt::ReturnByValue);
 #endif
-    // The label's width is the window's width.
+    m_zoomed = m_original;
+    // The label's width is the window's width, and away from the left end
+    // the view paints the label's window of the picture.
     picture->installEventFilter(this);
     m_scrollBar = scrollBar;
     connect(scrollBar, &QScrollBar::valueChanged, this, &GraphView::setOffset);
@@ -52,9 +56,24 @@ void GraphView::scrollRight()
 
 bool GraphView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_picture && event->type() == QEvent::Resize)
-        setOffset(m_offset); // a wider window may no longer fit at the old position
+    if (watched == m_picture) {
+        if (event->type() == QEvent::Resize) {
+            setOffset(m_offset); // a wider window may no longer fit at the old position
+        } else if (event->type() == QEvent::Paint && m_offset > 0) {
+            paintWindow();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void GraphView::paintWindow()
+{
+    // Drawn as the label draws its picture, only from the window's left
+    // edge; the style clips the source to what the label shows.
+    QPainter painter(m_picture);
+    const QRect window = m_picture->contentsRect().adjusted(-m_offset, 0, 0, 0);
+    m_picture->style()->drawItemPixmap(&painter, window, int(m_picture->alignment()), m_zoomed);
 }
 
 void GraphView::setZoom(int zoom)
@@ -66,9 +85,10 @@ void GraphView::setZoom(int zoom)
     const int middle = (m_offset + half) * zoom / m_zoom;
     m_zoom = zoom;
     // Scaled once here, so that painting and scrolling stay cheap.
-    m_picture->setPixmap(zoom == 1 ? m_original
-                                   : m_original.scaled(m_original.width() * zoom, m_original.height(),
-                                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_zoomed = zoom == 1 ? m_original
+                         : m_original.scaled(m_original.width() * zoom, m_original.height(), Qt::IgnoreAspectRatio,
+                                             Qt::SmoothTransformation);
+    m_picture->setPixmap(m_zoomed);
     setOffset(middle - half);
 }
 
@@ -79,10 +99,7 @@ void GraphView::setOffset(int offset)
     offset = qBound(0, offset, maximumOffset());
     if (offset != m_offset) {
         m_offset = offset;
-        // The label draws its picture from the left edge of its contents;
-        // moving that edge left by the offset shows the window. The right
-        // margin keeps the label's size hint, so the layout stays put.
-        m_picture->setContentsMargins(-offset, 0, offset, 0);
+        m_picture->update();
     }
     updateScrollBar();
 }

@@ -34,6 +34,7 @@ protected:
 private:
     void setZoom(int zoom);
     void setOffset(int offset);
+    void paintWindow();
     void updateScrollBar();
     int visibleWidth() const;
     int maximumOffset() const;
@@ -41,6 +42,7 @@ private:
     QPointer<QLabel> m_picture;
     QPointer<QScrollBar> m_scrollBar;
     QPixmap m_original;
+    QPixmap m_zoomed;
     int m_zoom = 1;
     int m_offset = 0; // left edge of the window, in pixels of the zoomed picture
 };
