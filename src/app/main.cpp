@@ -1,3 +1,4 @@
+#include "app/applicationIcon.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    tivoro::installApplicationIcon();
     MainWindow window;
     window.show();
     return app.exec();

@@ -213,6 +213,46 @@ QImage drawGraph()
     return img.convertToFormat(QImage::Format_RGB888);
 }
 
+// The application icon: a camera lens over an activity curve.
+QImage drawIcon()
+{
+    const int size = 256;
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(28, 36, 48));
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+
+    // Lens.
+    QRadialGradient glass(QPointF(128, 110), 74);
+    glass.setColorAt(0, QColor(90, 170, 230));
+    glass.setColorAt(1, QColor(20, 60, 110));
+    p.setBrush(QColor(200, 205, 212));
+    p.drawEllipse(QPointF(128, 110), 82, 82);
+    p.setBrush(glass);
+    p.drawEllipse(QPointF(128, 110), 68, 68);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawEllipse(QPointF(104, 86), 16, 12);
+
+    // Activity curves across the lower part, as in the graph.
+    QPolygonF activity;
+    QPolygonF count;
+    const qreal ys[] = {200, 178, 190, 150, 168, 132, 158, 120, 146, 176, 160};
+    for (int i = 0; i < 11; ++i) {
+        activity << QPointF(28 + i * 20, ys[i]);
+        count << QPointF(28 + i * 20, ys[i] + (i % 2 ? 10 : -8));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(230, 0, 230), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(count);
+    p.setPen(QPen(QColor(0, 230, 230), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(activity);
+    p.end();
+    return img;
+}
+
 bool save(const QImage &img, const QString &path)
 {
     if (img.save(path, "PNG"))
@@ -234,11 +274,13 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", qPrintable(args.value(0)));
+        std::fprintf(stderr, "usage: %s RESOURCES_DIRECTORY\n", qPrintable(args.value(0)));
         return 2;
     }
-    const QDir out(args.at(1));
-    const bool ok = save(drawScene(), out.filePath(QStringLiteral("tivoroScene.png")))
-                    && save(drawGraph(), out.filePath(QStringLiteral("graph.png")));
+    QDir out(args.at(1));
+    const bool ok = out.mkpath(QStringLiteral("pictures")) && out.mkpath(QStringLiteral("icons"))
+                    && save(drawScene(), out.filePath(QStringLiteral("pictures/tivoroScene.png")))
+                    && save(drawGraph(), out.filePath(QStringLiteral("pictures/graph.png")))
+                    && save(drawIcon(), out.filePath(QStringLiteral("icons/tivoro.png")));
     return ok ? 0 : 1;
 }
