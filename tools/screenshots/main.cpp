@@ -1,9 +1,17 @@
 // Renders each window of the program offscreen to a PNG file.
+#include "app/applicationIcon.h"
+#include "panels/AddCamera.h"
+#include "sessions/AnalyzeVideos.h"
+#include "sessions/SetupRecordingWithMetadata.h"
 #include "shell/MainWindow.h"
 #include "shell/Settings.h"
+#include "stepwise/RecordingSettings.h"
+#include "stepwise/RecordingWindow.h"
+#include "stepwise/SetupRecording.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -17,6 +25,16 @@ struct Shot
     const char *name;
     std::function<QWidget *()> make;
 };
+
+// The recording session window with its graph page at the bottom, as a
+// user sees it after "Show graph".
+QWidget *sessionWithGraph()
+{
+    auto *window = new SetupRecordingWithMetadata(nullptr);
+    if (auto *showGraph = window->findChild<QPushButton *>(QStringLiteral("pushButtonShowGraph")))
+        showGraph->click();
+    return window;
+}
 
 bool render(QWidget *window, const QString &path)
 {
@@ -32,12 +50,15 @@ bool render(QWidget *window, const QString &path)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A real (or virtual) display gives the fonts users see; offscreen
+    // rendering falls back to larger ones.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QApplication app(argc, argv);
+    tivoro::installApplicationIcon();
     const QStringList args = app.arguments();
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", qPrintable(args.value(0)));
@@ -47,6 +68,13 @@ int main(int argc, char *argv[])
     const Shot shots[] = {
         {"start-window", [] { return new MainWindow; }},
         {"settings", [] { return new Settings; }},
+        {"recording-session-metadata", [] { return new SetupRecordingWithMetadata(nullptr); }},
+        {"recording-session-graph", sessionWithGraph},
+        {"video-analysis", [] { return new AnalyzeVideos(nullptr); }},
+        {"add-camera", [] { return new AddCamera; }},
+        {"camera-setup", [] { return new SetupRecording; }},
+        {"recording-settings", [] { return new RecordingSettings; }},
+        {"recording-view", [] { return new RecordingWindow; }},
     };
     bool ok = true;
     for (const Shot &shot : shots) {
