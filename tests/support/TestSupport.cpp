@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -126,7 +127,11 @@ ModalAnswerer::Answer ModalAnswerer::chooseFiles(const QStringList &paths)
         QStringList quoted;
         for (const QString &path : paths)
             quoted << QLatin1Char('"') + path + QLatin1Char('"');
-        dialog->selectFile(quoted.join(QLatin1Char(' ')));
+        // selectFile() leaves a focused name field alone; type into it instead.
+        if (auto *nameField = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            nameField->setText(quoted.join(QLatin1Char(' ')));
+        else
+            dialog->selectFile(quoted.join(QLatin1Char(' ')));
         // done() skips the dialog's own checks, which race with its
         // directory model loading in the background.
         static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
