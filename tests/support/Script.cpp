@@ -1,0 +1,180 @@
+#include "support/Script.h"
+
+#include "support/ExecAnswerer.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <memory>
+
+namespace tivoro::test {
+
+namespace {
+
+// What the last modal dialog or popup menu showed, for the modal.* checks.
+struct Shown
+{
+    QString caption, directory, filters, entries;
+    int count = 0;
+} shown;
+
+QWidget *find(QWidget *root, const QString &path)
+{
+    QWidget *w = root;
+    for (const QString &name : path.split(QLatin1Char('/'))) {
+        w = w ? w->findChild<QWidget *>(name) : nullptr;
+    }
+    return w;
+}
+
+void remember(QWidget *target)
+{
+    shown.caption = target->windowTitle();
+    shown.directory.clear();
+    shown.filters.clear();
+    shown.entries.clear();
+    ++shown.count;
+    if (auto *dialog = qobject_cast<QFileDialog *>(target)) {
+        shown.directory = dialog->directory().absolutePath();
+        shown.filters = dialog->nameFilters().join(QLatin1Char(','));
+    }
+    if (auto *menu = qobject_cast<QMenu *>(target)) {
+        QStringList texts;
+        for (QAction *a : menu->actions())
+            texts << a->text();
+        shown.entries = texts.join(QLatin1Char(','));
+    }
+}
+
+ModalAnswerer::Answer answerFor(const QString &how)
+{
+    const QString kind = how.section(QLatin1Char(' '), 0, 0);
+    const QString arg = how.section(QLatin1Char(' '), 1);
+    ModalAnswerer::Answer answer = ModalAnswerer::dismiss();
+    if (kind == QLatin1String("files"))
+        answer = ModalAnswerer::chooseFiles(arg.split(QLatin1Char(',')));
+    else if (kind == QLatin1String("entry"))
+        answer = ModalAnswerer::chooseMenuEntry(arg.toInt());
+    return [answer](QWidget *target) {
+        remember(target);
+        answer(target);
+    };
+}
+
+QWidget *visibleWindowOf(const QString &className)
+{
+    for (QWidget *w : ownWindows()) {
+        if (w->isVisible() && QLatin1String(w->metaObject()->className()) == className)
+            return w;
+    }
+    return nullptr;
+}
+
+QWidget *fail(const QString &step, QWidget *root)
+{
+    QTest::qFail(qPrintable(QStringLiteral("cannot play step: ") + step), __FILE__, __LINE__);
+    return root;
+}
+
+} // namespace
+
+QWidget *play(QWidget *root, const QString &steps)
+{
+    shown = Shown();
+    std::unique_ptr<ExecAnswerer> answerer;
+    auto answer = [&answerer](const QString &how) { answerer = std::make_unique<ExecAnswerer>(answerFor(how)); };
+    answer(QStringLiteral("dismiss"));
+
+    for (QString step : steps.split(QRegularExpression(QStringLiteral("[;\n]")))) {
+        step = step.trimmed();
+        if (step.isEmpty())
+            continue;
+        const QString verb = step.section(QLatin1Char(' '), 0, 0);
+        const QString path = step.section(QLatin1Char(' '), 1, 1);
+        const QString rest = step.section(QLatin1Char(' '), 2);
+        QWidget *w = find(root, path);
+        if (verb.startsWith(QLatin1Char('@'))) {
+            if (!(root = visibleWindowOf(verb.mid(1))))
+                return fail(step, root);
+        } else if (verb == QLatin1String("answer")) {
+            answer(step.section(QLatin1Char(' '), 1));
+        } else if (verb == QLatin1String("menu")) {
+            const QString choice = step.section(QLatin1Char(' '), 1);
+            auto *window = qobject_cast<QMainWindow *>(root);
+            if (!window || !chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
+                                              choice.section(QLatin1Char('>'), 1)))
+                return fail(step, root);
+        } else if (verb == QLatin1String("close")) {
+            root->close();
+        } else if (!w) {
+            return fail(step, root);
+        } else if (verb == QLatin1String("click") || verb == QLatin1String("rclick")) {
+            // Through the window, as the platform delivers it: a right click
+            // then also brings the context menu request.
+            QWidget *window = w->window();
+            QTest::mouseClick(window->windowHandle(), verb == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton,
+                              {}, w->mapTo(window, w->rect().center()));
+        } else if (verb == QLatin1String("type")) {
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            if (rest.isEmpty())
+                QTest::keyClick(w, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(w, rest);
+        } else if (verb == QLatin1String("key")) {
+            const QKeySequence keys(rest);
+            for (int i = 0; i < int(keys.count()); ++i) {
+                const int k = int(keys[uint(i)]);
+                QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
+            }
+        } else if (verb == QLatin1String("set")) {
+            const QString property = rest.section(QLatin1Char(' '), 0, 0);
+            w->setProperty(qPrintable(property), rest.section(QLatin1Char(' '), 1));
+        } else {
+            return fail(step, root);
+        }
+        flushDeletions();
+    }
+    return root;
+}
+
+QString mismatches(QWidget *root, const QString &checks)
+{
+    QStringList wrong;
+    for (QString check : checks.split(QLatin1Char(';'))) {
+        check = check.trimmed();
+        if (check.isEmpty())
+            continue;
+        const QString lhs = check.section(QLatin1Char('='), 0, 0);
+        const QString expected = check.section(QLatin1Char('='), 1);
+        QString actual;
+        if (lhs == QLatin1String("windows")) {
+            actual = QString::number(visibleTopLevelCount());
+        } else if (lhs.endsWith(QLatin1Char('#'))) {
+            int n = 0;
+            for (QWidget *w : ownWindows())
+                n += QLatin1String(w->metaObject()->className()) == lhs.chopped(1);
+            actual = QString::number(n);
+        } else if (lhs.startsWith(QLatin1String("modal."))) {
+            const QString what = lhs.mid(6);
+            actual = what == QLatin1String("caption")     ? shown.caption
+                     : what == QLatin1String("directory") ? shown.directory
+                     : what == QLatin1String("filters")   ? shown.filters
+                     : what == QLatin1String("entries")   ? shown.entries
+                                                          : QString::number(shown.count);
+        } else {
+            const int dot = lhs.lastIndexOf(QLatin1Char('.'));
+            QWidget *w = root ? find(root, lhs.left(dot)) : nullptr;
+            actual = w ? w->property(qPrintable(lhs.mid(dot + 1))).toString() : QStringLiteral("<no widget>");
+        }
+        if (actual != expected)
+            wrong << QStringLiteral("%1: got \"%2\"").arg(check, actual);
+    }
+    return wrong.join(QLatin1String("; "));
+}
+
+} // namespace tivoro::test

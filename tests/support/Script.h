@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tivoro::test {
+
+// Drives windows through a script of user steps, one per line or separated
+// by ';'. A widget is named by its object name, "a/b" for b inside a.
+//   click W | rclick W          left / right click on W's middle
+//   type W TEXT                 select all in W, type TEXT (nothing: erase)
+//   key W KEYS                  a key sequence such as Tab, Escape, Ctrl+S
+//   set W PROPERTY VALUE        what code (not a user) would do
+//   menu TITLE>ENTRY            choose from the window's menu bar
+//   answer dismiss | files PATH,PATH | entry N
+//                               how to answer the modal dialogs and popup
+//                               menus that the following steps run
+//   @Class                      go on in the visible window of that class
+//   close                       close the current window
+// Returns the window the script ended in; deferred deletions have run.
+QWidget *play(QWidget *root, const QString &steps);
+
+// Checks the state after play(), ';'-separated; empty when all hold.
+//   W.property=VALUE            a widget property (bools: true/false)
+//   windows=N                   visible windows and dialogs
+//   Class#=N                    live windows of that class
+//   modal.caption=, modal.directory=, modal.filters=, modal.entries=,
+//   modal.count=                what the last answered modal showed
+//                               (lists joined with ',')
+QString mismatches(QWidget *root, const QString &checks);
+
+} // namespace tivoro::test
+
+// Plays the steps on a window, then checks; reports the first mismatches.
+#define TIVORO_PLAY(root, steps, checks)                                       \
+    do {                                                                       \
+        QWidget *end_ = tivoro::test::play((root), (steps));                   \
+        const QString wrong_ = tivoro::test::mismatches(end_, (checks));       \
+        QVERIFY2(wrong_.isEmpty(), qPrintable(wrong_));                        \
+    } while (false)
