@@ -95,7 +95,7 @@ void TestSessions::startWindowHandsOver()
         QFile(f).open(QIODevice::WriteOnly);
     QPointer<MainWindow> start = new MainWindow;
     start->show();
-    TIVORO_PLAY(start, steps.replace("FILES", files.join(',')), checks + "; MainWindow#=1");
+    TIVORO_PLAY(start, steps.replace("FILES", files.join(QLatin1Char(','))), checks + "; MainWindow#=1; lonelyCloses=0");
 
     // Closing the session window, the last visible one, ends the program.
     QPointer<QWidget> session = visibleTopLevel<QMainWindow>();

@@ -2,6 +2,7 @@
 
 #include "support/ExecAnswerer.h"
 #include "support/TestSupport.h"
+#include "support/WindowKinds.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -22,6 +23,23 @@ struct Shown
     QString caption, directory, filters, entries;
     int count = 0;
 } shown;
+
+// Hand-overs show the next window before closing their own; this counts
+// closes that left no other window visible, however briefly.
+class CloseWatcher : public QObject
+{
+public:
+    int lonelyCloses = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow() && visibleTopLevelCount() <= 1)
+            ++lonelyCloses;
+        return false;
+    }
+} closeWatcher;
 
 QWidget *find(QWidget *root, const QString &path)
 {
@@ -83,9 +101,12 @@ QWidget *fail(const QString &step, QWidget *root)
 
 } // namespace
 
-QWidget *play(QWidget *root, const QString &steps)
+QWidget *play(QWidget *start, const QString &steps)
 {
+    QPointer<QWidget> root = start; // a hand-over deletes the window it leaves
     shown = Shown();
+    closeWatcher.lonelyCloses = 0;
+    qApp->installEventFilter(&closeWatcher);
     std::unique_ptr<ExecAnswerer> answerer;
     auto answer = [&answerer](const QString &how) { answerer = std::make_unique<ExecAnswerer>(answerFor(how)); };
     answer(QStringLiteral("dismiss"));
@@ -97,9 +118,12 @@ QWidget *play(QWidget *root, const QString &steps)
         const QString verb = step.section(QLatin1Char(' '), 0, 0);
         const QString path = step.section(QLatin1Char(' '), 1, 1);
         const QString rest = step.section(QLatin1Char(' '), 2);
-        QWidget *w = find(root, path);
+        QWidget *w = root ? find(root, path) : nullptr;
         if (verb.startsWith(QLatin1Char('@'))) {
             if (!(root = visibleWindowOf(verb.mid(1))))
+                return fail(step, root);
+        } else if (verb == QLatin1String("open")) {
+            if (!(root = openWindowOfKind(path)))
                 return fail(step, root);
         } else if (verb == QLatin1String("answer")) {
             answer(step.section(QLatin1Char(' '), 1));
@@ -109,7 +133,7 @@ QWidget *play(QWidget *root, const QString &steps)
             if (!window || !chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
                                               choice.section(QLatin1Char('>'), 1)))
                 return fail(step, root);
-        } else if (verb == QLatin1String("close")) {
+        } else if (verb == QLatin1String("close") && root) {
             root->close();
         } else if (!w) {
             return fail(step, root);
@@ -139,6 +163,7 @@ QWidget *play(QWidget *root, const QString &steps)
         }
         flushDeletions();
     }
+    qApp->removeEventFilter(&closeWatcher);
     return root;
 }
 
@@ -154,6 +179,8 @@ QString mismatches(QWidget *root, const QString &checks)
         QString actual;
         if (lhs == QLatin1String("windows")) {
             actual = QString::number(visibleTopLevelCount());
+        } else if (lhs == QLatin1String("lonelyCloses")) {
+            actual = QString::number(closeWatcher.lonelyCloses);
         } else if (lhs.endsWith(QLatin1Char('#'))) {
             int n = 0;
             for (QWidget *w : ownWindows())

@@ -16,6 +16,8 @@ namespace tivoro::test {
 //   answer dismiss | files PATH,PATH | entry N
 //                               how to answer the modal dialogs and popup
 //                               menus that the following steps run
+//   open Class                  open a window of that class, as a hand-over
+//                               does, and go on in it (root may be null)
 //   @Class                      go on in the visible window of that class
 //   close                       close the current window
 // Returns the window the script ended in; deferred deletions have run.
@@ -24,6 +26,7 @@ QWidget *play(QWidget *root, const QString &steps);
 // Checks the state after play(), ';'-separated; empty when all hold.
 //   W.property=VALUE            a widget property (bools: true/false)
 //   windows=N                   visible windows and dialogs
+//   lonelyCloses=N              windows closed while no other was visible
 //   Class#=N                    live windows of that class
 //   modal.caption=, modal.directory=, modal.filters=, modal.entries=,
 //   modal.count=                what the last answered modal showed
