@@ -1,3 +1,4 @@
+#include "support/Script.h"
 #include "support/TestSupport.h"
 
 #include "panels/AddCamera.h"
@@ -6,295 +7,188 @@
 #include "panels/MetaWidget.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QSlider>
 
-using tivoro::test::ModalAnswerer;
+using namespace tivoro::test;
 
 namespace {
 
-template <class W>
-W *showActive()
+QWidget *showPanel(const QString &kind)
 {
-    auto *w = new W;
-    w->show();
-    QApplication::setActiveWindow(w);
-    if (!QTest::qWaitForWindowActive(w))
+    QWidget *panel = kind == "camera" ? static_cast<QWidget *>(new CameraSettings)
+                     : kind == "graph" ? static_cast<QWidget *>(new GraphWidget)
+                     : kind == "metadata" ? static_cast<QWidget *>(new MetaWidget)
+                                          : new AddCamera;
+    panel->show();
+    QApplication::setActiveWindow(panel);
+    if (!QTest::qWaitForWindowActive(panel))
         qFatal("panel never became active");
-    return w;
-}
-
-// What a user sees of each control, to tell that nothing changed.
-QStringList controlState(QWidget *panel)
-{
-    QStringList state;
-    for (QWidget *w : panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        QString seen = w->isEnabled() ? QStringLiteral("on ") : QStringLiteral("off ");
-        if (auto *slider = qobject_cast<QSlider *>(w))
-            seen += QString::number(slider->value());
-        else if (auto *edit = qobject_cast<QLineEdit *>(w))
-            seen += edit->text();
-        else if (auto *button = qobject_cast<QAbstractButton *>(w))
-            seen += button->text() + QString::number(button->isChecked());
-        else if (auto *combo = qobject_cast<QComboBox *>(w))
-            seen += combo->currentText();
-        state << w->objectName() + QLatin1Char('=') + seen;
-    }
-    return state;
-}
-
-// Whether the label shows its picture from the given column on.
-bool showsPictureFrom(QLabel *label, int offset)
-{
-    const QImage picture = label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int top = label->height() / 2 - picture.height() / 2; // as the label centres it
-    const int rows = qMin(label->height(), picture.height());
-    return shown.copy(0, qMax(0, top), label->width(), rows)
-        == picture.copy(offset, qMax(0, -top), label->width(), rows);
+    return panel;
 }
 
 } // namespace
 
-class TestPanels : public tivoro::test::GuardedTest
+class TestPanels : public GuardedTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void sliderAndField_data()
-    {
-        QTest::addColumn<QString>("pair");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<bool>("atHome");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        for (const char *pair : {"height", "xRot", "zRot", "yRot", "fov", "barrel"}) {
-            auto row = [pair](const char *edit) -> QTestData & { return QTest::addRow("%s %s", pair, edit); };
-            row("150") << pair << 0 << false << "150" << 99 << "99";
-            row("-5") << pair << 0 << false << "-5" << 0 << "0";
-            row("42") << pair << 0 << false << "42" << 42 << "42";
-            row("abc at 0") << pair << 0 << false << "abc" << 0 << "abc";
-            row("x at 5") << pair << 5 << false << "x" << 0 << "0";
-            row("empty at 0") << pair << 0 << false << "" << 0 << "";
-            row("empty at 5") << pair << 5 << false << "" << 0 << "0";
-            row("007 from 3") << pair << 3 << false << "007" << 7 << "7";
-            row("007 at 7") << pair << 7 << true << "00" << 7 << "007";
-        }
-    }
-
-    void sliderAndField()
-    {
-        QFETCH(QString, pair);
-        QFETCH(int, start);
-        QFETCH(bool, atHome);
-        QFETCH(QString, keys);
-        auto *panel = showActive<CameraSettings>();
-        const bool barrel = pair == QLatin1String("barrel");
-        auto *slider = panel->findChild<QSlider *>(barrel ? QStringLiteral("horizontalSlider") : pair + "Slider");
-        auto *field = panel->findChild<QLineEdit *>(barrel ? QStringLiteral("lineEdit") : pair + "LineEdit");
-        QTest::keyClick(slider, Qt::Key_End);
-        QCOMPARE(field->text(), QStringLiteral("99"));
-        slider->setValue(start);
-
-        field->setFocus();
-        QTest::keyClick(field, atHome ? Qt::Key_Home : Qt::Key_A, atHome ? Qt::NoModifier : Qt::ControlModifier);
-        if (keys.isEmpty())
-            QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, keys);
-        QTEST(slider->value(), "value");
-        QTEST(field->text(), "text");
-    }
-
-    void calibrationMode()
-    {
-        auto *panel = new CameraSettings;
-        const QStringList initial = controlState(panel);
-        panel->setCameraSlidersEnabled(false);
-        QStringList expected = initial;
-        static const QRegularExpression manual("^((height|xRot|yRot|zRot|fov)(Slider|LineEdit)|cameraParamsLabel)=on");
-        static const QRegularExpression controlPoints("^(clearControlPointsBtn|controlPointsTipLabel)=off");
-        for (QString &line : expected) {
-            if (line.contains(manual))
-                line.replace(QStringLiteral("=on "), QStringLiteral("=off "));
-            else if (line.contains(controlPoints))
-                line.replace(QStringLiteral("=off "), QStringLiteral("=on "));
-        }
-        QCOMPARE(controlState(panel), expected);
-        panel->setCameraSlidersEnabled(true);
-        QCOMPARE(controlState(panel), initial);
-    }
-
-    void controlPointMenu_data()
-    {
-        QTest::addColumn<int>("entry");
-        QTest::newRow("last entry") << 5;
-        QTest::newRow("dismissed") << -1;
-    }
-
-    void controlPointMenu()
-    {
-        QFETCH(int, entry);
-        auto *panel = showActive<CameraSettings>();
-        auto *scene = panel->findChild<QLabel *>("sceneWidgetPlaceholderLabel");
-        const QStringList before = controlState(panel);
-        const QPoint click(40, 30);
-        ModalAnswerer answerer(entry < 0 ? ModalAnswerer::dismiss() : ModalAnswerer::chooseMenuEntry(entry));
-        QTest::mouseClick(panel->windowHandle(), Qt::RightButton, {}, scene->mapTo(panel, click));
-        QTRY_VERIFY(answerer.report().seen);
-        QCOMPARE(answerer.report().entries,
-                 QStringList({"Add red control point", "Add blue control point", "Add yellow control point",
-                              "Add green control point", "Add orange control point", "Add purple control point"}));
-        QCOMPARE(answerer.report().position, scene->mapToGlobal(click));
-        QTRY_VERIFY(!QApplication::activePopupWidget());
-        QCOMPARE(controlState(panel), before);
-    }
-
-    void videoFile_data()
-    {
-        QTest::addColumn<int>("calls");
-        QTest::addColumn<bool>("deletedBetween");
-        QTest::newRow("once") << 1 << false;
-        QTest::newRow("twice at once") << 2 << false;
-        QTest::newRow("twice, deleted between") << 2 << true;
-    }
-
-    void videoFile()
-    {
-        QFETCH(int, calls);
-        QFETCH(bool, deletedBetween);
-        auto *panel = new CameraSettings;
-        QStringList expected = controlState(panel).filter(QRegularExpression("^(?!labelResolution|comboBoxResolution)"));
-        expected.replaceInStrings(QStringLiteral("Remove this camera"), QStringLiteral("Remove this video"));
-        for (int i = 0; i < calls; ++i) {
-            panel->usingVideoFile();
-            if (deletedBetween)
-                tivoro::test::flushDeletions();
-        }
-        tivoro::test::flushDeletions();
-        QCOMPARE(controlState(panel), expected);
-    }
-
-    void metadataLayoutAndTabOrder()
-    {
-        auto *panel = showActive<MetaWidget>();
-        QMap<int, QString> labels, fields; // by height on screen
-        for (QWidget *w : panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (auto *label = qobject_cast<QLabel *>(w))
-                labels.insert(label->y(), label->text());
-            else
-                fields.insert(w->y(), w->objectName());
-        }
-        QCOMPARE(labels.values(),
-                 QStringList({"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"}));
-        QCOMPARE(fields.values(), QStringList({"lineEdit", "lineEdit_4", "lineEdit_2", "lineEdit_3", "plainTextEdit"}));
-
-        // Taller leaves the notes at 100 pixels; wider widens every field.
-        auto *name = panel->findChild<QLineEdit *>("lineEdit");
-        const int nameWidth = name->width();
-        panel->resize(1200, 800);
-        QTRY_COMPARE(name->width(), nameWidth + 1200 - 874);
-        QCOMPARE(panel->findChild<QPlainTextEdit *>("plainTextEdit")->height(), 100);
-
-        panel->findChild<QLineEdit *>("lineEdit")->setFocus();
-        QStringList visited;
-        for (int i = 0; i < 5; ++i) {
-            visited << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(visited, QStringList({"lineEdit", "lineEdit_4", "lineEdit_2", "lineEdit_3", "plainTextEdit"}));
-        // The notes field keeps Tab for itself.
-        QCOMPARE(panel->findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), QStringLiteral("\t"));
-    }
-
-    void graphView_data()
-    {
-        QTest::addColumn<QString>("actions"); // I/O zoom in/out, </> buttons, E/H End/Home on the scroll bar
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<bool>("fromEnd");
-        QTest::addColumn<int>("halfWindows");
-        QTest::newRow("as built") << "" << 1 << false << 0;
-        QTest::newRow("right, left, left") << "><<" << 1 << false << 0;
-        QTest::newRow("right") << ">>" << 1 << false << 2;
-        QTest::newRow("right stops at the end") << ">>>>>>>>>>" << 1 << true << 0;
-        QTest::newRow("left from the end") << "E<<" << 1 << true << 2;
-        QTest::newRow("zoom in") << "I" << 2 << false << 1;
-        QTest::newRow("zoom in stops at 8x") << "IIII" << 8 << false << 7;
-        QTest::newRow("zoom out stops at 1x") << "IOO" << 1 << false << 0;
-        QTest::newRow("zoomed out from the end") << "IIEO" << 2 << true << 0;
-    }
-
-    void graphView()
-    {
-        QFETCH(QString, actions);
-        QFETCH(int, zoom);
-        QFETCH(bool, fromEnd);
-        QFETCH(int, halfWindows);
-        auto *panel = showActive<GraphWidget>();
-        auto *label = panel->findChild<QLabel *>("label");
-        auto *bar = panel->findChild<QScrollBar *>("horizontalScrollBar");
-        const QHash<QChar, const char *> buttons{{'I', "buttonZoomIn"}, {'O', "buttonZoomOut"},
-                                                 {'<', "buttonPrevious"}, {'>', "buttonNext"}};
-        for (QChar action : actions) {
-            if (buttons.contains(action))
-                QTest::mouseClick(panel->findChild<QPushButton *>(buttons.value(action)), Qt::LeftButton);
-            else
-                QTest::keyClick(bar, action == 'E' ? Qt::Key_End : Qt::Key_Home);
-        }
-        const int window = label->width();
-        QCOMPARE(label->pixmap(Qt::ReturnByValue).width(), 1487 * zoom);
-        QCOMPARE(bar->maximum(), 1487 * zoom - window);
-        QCOMPARE(bar->value(), fromEnd ? bar->maximum() - halfWindows * (window / 2) : halfWindows * (window / 2));
-        QVERIFY(showsPictureFrom(label, bar->value()));
-    }
-
-    void relativeTimeShortcut()
-    {
-        auto *panel = showActive<GraphWidget>();
-        auto *relative = panel->findChild<QCheckBox *>("checkBoxTimeType");
-        // A completed sequence clicks the box a moment later (animated), so
-        // give a lone first stroke the same time to do harm.
-        for (bool checked : {true, false}) {
-            QTest::keyClick(panel, Qt::Key_S, Qt::ControlModifier);
-            QTest::qWait(300);
-            QCOMPARE(relative->isChecked(), !checked);
-            QTest::keyClick(panel, Qt::Key_S, Qt::ControlModifier);
-            QTRY_COMPARE(relative->isChecked(), checked);
-        }
-    }
-
-    void addCameraDialog_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Add") << "pushButton";
-        QTest::newRow("Cancel") << "pushButton_2";
-    }
-
-    void addCameraDialog()
-    {
-        QFETCH(QString, button);
-        auto *dialog = showActive<AddCamera>();
-        auto *detected = dialog->findChild<QRadioButton *>("radioButton");
-        auto *url = dialog->findChild<QRadioButton *>("radioButton_2");
-        QVERIFY(detected->isChecked() && !url->isChecked());
-        QCOMPARE(dialog->findChild<QComboBox *>("comboBox")->currentText(), QStringLiteral("USB Camera 1"));
-        QVERIFY(dialog->findChild<QLineEdit *>("lineEdit")->text().isEmpty());
-        QTest::mouseClick(url, Qt::LeftButton);
-        QVERIFY(url->isChecked() && !detected->isChecked());
-        QTest::mouseClick(detected, Qt::LeftButton);
-        QVERIFY(detected->isChecked() && !url->isChecked());
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("lineEdit"), "rtsp://camera");
-        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
-        QVERIFY(!dialog->isVisible());
-    }
+    void panels_data();
+    void panels();
+    void metadataLayout();
+    void graphView_data();
+    void graphView();
+    void relativeTimeShortcut();
 };
+
+void TestPanels::panels_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("checks");
+    // Each slider and its field stay in step: typed values are clamped and
+    // written back, anything not a number counts as 0.
+    const QStringList pairs{"heightSlider heightLineEdit", "xRotSlider xRotLineEdit", "zRotSlider zRotLineEdit",
+                            "yRotSlider yRotLineEdit", "fovSlider fovLineEdit", "horizontalSlider lineEdit"};
+    const char *edits[][4] = {// slider before, steps, slider after, field after
+                              {"0", "type F 150", "99", "99"},     {"0", "type F -5", "0", "0"},
+                              {"0", "type F 42", "42", "42"},      {"0", "type F abc", "0", "abc"},
+                              {"5", "type F x", "0", "0"},         {"0", "type F", "0", ""},
+                              {"5", "type F", "0", "0"},           {"3", "type F 007", "7", "7"},
+                              {"7", "key F Home; keys F 00", "7", "007"}, {"0", "key S End", "99", "99"}};
+    for (const QString &pair : pairs) {
+        const QString slider = pair.section(' ', 0, 0), field = pair.section(' ', 1);
+        for (const auto &e : edits) {
+            QString steps = QString("set S value %1; %2").arg(e[0], e[1]);
+            steps.replace(" S ", " " + slider + " ").replace(" F", " " + field);
+            QTest::addRow("%s: %s at %s", qPrintable(field), e[1], e[0])
+                << "camera" << steps << QString("%1.value=%2; %3.text=%4").arg(slider, e[2], field, e[3]);
+        }
+    }
+    const QString manual = "heightSlider.enabled=true; xRotSlider.enabled=true; yRotSlider.enabled=true;"
+                           "zRotSlider.enabled=true; fovSlider.enabled=true; heightLineEdit.enabled=true; xRotLineEdit.enabled=true;"
+                           "yRotLineEdit.enabled=true; zRotLineEdit.enabled=true; fovLineEdit.enabled=true; cameraParamsLabel.enabled=true;"
+                           "clearControlPointsBtn.enabled=false; controlPointsTipLabel.enabled=false;";
+    const QString untouched = "horizontalSlider.enabled=true; lineEdit.enabled=true; label.enabled=true; heightNumberLabel.enabled=true;"
+                              "removeCameraBtn.enabled=true; checkBox.checked=true; comboBoxResolution.currentText=640 x 480";
+    QString points = manual;
+    points.replace("true", "TRUE").replace("false", "true").replace("TRUE", "false");
+    QTest::newRow("manual as built") << "camera" << "" << manual + untouched;
+    QTest::newRow("control points") << "camera" << "call . setCameraSlidersEnabled false" << points + untouched;
+    QTest::newRow("control points, manual")
+        << "camera" << "call . setCameraSlidersEnabled false; call . setCameraSlidersEnabled true" << manual + untouched;
+    const QString videoFile = "removeCameraBtn.text=Remove this video; comboBoxResolution.exists=false;"
+                              "labelResolution.exists=false; checkBox.checked=true; pushButton_2.text=Load configuration";
+    QTest::newRow("video file") << "camera" << "call . usingVideoFile" << videoFile;
+    QTest::newRow("video file twice") << "camera" << "call . usingVideoFile; call . usingVideoFile" << videoFile;
+    const QString menu = "modal.entries=Add red control point,Add blue control point,Add yellow control point,"
+                         "Add green control point,Add orange control point,Add purple control point; modal.atPointer=true;"
+                         "heightSlider.value=0; clearControlPointsBtn.enabled=false; windows=1";
+    QTest::newRow("control point chosen") << "camera" << "answer entry 5; rclick sceneWidgetPlaceholderLabel" << menu;
+    QTest::newRow("control point menu dismissed") << "camera" << "rclick sceneWidgetPlaceholderLabel" << menu;
+    QTest::newRow("add camera as opened") << "add" << ""
+                                          << "radioButton.checked=true; radioButton_2.checked=false;"
+                                             "comboBox.currentText=USB Camera 1; lineEdit.text=";
+    QTest::newRow("camera URL excludes detected") << "add" << "click radioButton_2"
+                                                  << "radioButton.checked=false; radioButton_2.checked=true";
+    QTest::newRow("detected excludes camera URL") << "add" << "click radioButton_2; click radioButton"
+                                                  << "radioButton.checked=true; radioButton_2.checked=false";
+    QTest::newRow("add closes") << "add" << "type lineEdit rtsp://cam; click pushButton" << "windows=0";
+    QTest::newRow("cancel closes") << "add" << "click radioButton_2; click pushButton_2" << "windows=0";
+    QTest::newRow("graph buttons leave options") << "graph" << "click buttonZoomIn; click buttonNext; click buttonZoomOut; click buttonPrevious"
+                                                 << "checkBoxActivity.checked=true; checkBoxCount.checked=true; checkBoxTimeType.checked=false";
+}
+
+void TestPanels::panels()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, steps);
+    QFETCH(QString, checks);
+    QWidget *panel = showPanel(kind);
+    TIVORO_PLAY(panel, steps, checks);
+}
+
+void TestPanels::metadataLayout()
+{
+    QWidget *panel = showPanel("metadata");
+    QMap<int, QString> rows; // by height on screen
+    for (QLabel *label : panel->findChildren<QLabel *>())
+        rows.insert(label->y(), label->text());
+    QCOMPARE(rows.values(), QStringList({"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"}));
+
+    // Tab follows the screen; the notes field keeps Tab for itself.
+    panel->findChild<QWidget *>("lineEdit")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, QStringList({"lineEdit", "lineEdit_4", "lineEdit_2", "lineEdit_3", "plainTextEdit"}));
+    QCOMPARE(panel->findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), QString("\t"));
+
+    // Taller leaves the notes at 100 pixels; wider widens every field.
+    const int width = panel->findChild<QWidget *>("lineEdit_4")->width() - panel->width();
+    panel->resize(1200, 800);
+    QTRY_COMPARE(panel->findChild<QWidget *>("lineEdit_4")->width(), width + 1200);
+    QCOMPARE(panel->findChild<QWidget *>("plainTextEdit")->height(), 100);
+}
+
+void TestPanels::graphView_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("fromEnd");
+    QTest::addColumn<int>("halfWindows"); // how far from the start (or end), in half windows
+    const QString in = "click buttonZoomIn;", out = "click buttonZoomOut;", left = "click buttonPrevious;",
+                  right = "click buttonNext;", end = "key horizontalScrollBar End;";
+    QTest::newRow("as built") << "" << 1 << false << 0;
+    QTest::newRow("right, left, left") << right + left + left << 1 << false << 0;
+    QTest::newRow("right twice") << right + right << 1 << false << 2;
+    QTest::newRow("right stops at the end") << right.repeated(10) << 1 << true << 0;
+    QTest::newRow("scroll bar to the end, left twice") << end + left + left << 1 << true << 2;
+    QTest::newRow("zoom in") << in << 2 << false << 1;
+    QTest::newRow("zoom in stops at 8x") << in.repeated(4) << 8 << false << 7;
+    QTest::newRow("zoom out stops at 1x") << in + out + out << 1 << false << 0;
+    QTest::newRow("zoomed out from the end") << in + in + end + out << 2 << true << 0;
+}
+
+void TestPanels::graphView()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, zoom);
+    QFETCH(bool, fromEnd);
+    QFETCH(int, halfWindows);
+    QWidget *panel = play(showPanel("graph"), steps);
+    auto *label = panel->findChild<QLabel *>("label");
+    auto *bar = panel->findChild<QScrollBar *>("horizontalScrollBar");
+    const int window = label->width();
+    QCOMPARE(bar->maximum(), 1487 * zoom - window);
+    QCOMPARE(bar->value(), fromEnd ? bar->maximum() - halfWindows * (window / 2) : halfWindows * (window / 2));
+
+    // The label shows the zoomed picture from the scroll bar's position on.
+    const QImage picture = label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.width(), 1487 * zoom);
+    const int top = label->height() / 2 - picture.height() / 2, rows = qMin(label->height(), picture.height());
+    QVERIFY(shown.copy(0, qMax(0, top), window, rows) == picture.copy(bar->value(), qMax(0, -top), window, rows));
+}
+
+void TestPanels::relativeTimeShortcut()
+{
+    QWidget *panel = showPanel("graph");
+    auto *relative = panel->findChild<QCheckBox *>("checkBoxTimeType");
+    // A completed sequence clicks the box a moment later (animated), so a
+    // lone first stroke gets the same time to do harm.
+    for (bool checked : {true, false}) {
+        QTest::keyClick(panel, Qt::Key_S, Qt::ControlModifier);
+        QTest::qWait(300);
+        QCOMPARE(relative->isChecked(), !checked);
+        QTest::keyClick(panel, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(relative->isChecked(), checked);
+    }
+}
 
 TIVORO_TEST_MAIN(TestPanels)
 #include "tst_panels.moc"

@@ -22,7 +22,10 @@ struct Shown
 {
     QString caption, directory, filters, entries;
     int count = 0;
+    bool atPointer = false;
 } shown;
+
+QPoint lastClick; // on screen
 
 // Hand-overs show the next window before closing their own; this counts
 // closes that left no other window visible, however briefly.
@@ -43,6 +46,8 @@ protected:
 
 QWidget *find(QWidget *root, const QString &path)
 {
+    if (path == QLatin1String("."))
+        return root;
     QWidget *w = root;
     for (const QString &name : path.split(QLatin1Char('/'))) {
         w = w ? w->findChild<QWidget *>(name) : nullptr;
@@ -66,6 +71,7 @@ void remember(QWidget *target)
         for (QAction *a : menu->actions())
             texts << a->text();
         shown.entries = texts.join(QLatin1Char(','));
+        shown.atPointer = menu->pos() == lastClick;
     }
 }
 
@@ -141,6 +147,7 @@ QWidget *play(QWidget *start, const QString &steps)
             // Through the window, as the platform delivers it: a right click
             // then also brings the context menu request.
             QWidget *window = w->window();
+            lastClick = w->mapToGlobal(w->rect().center());
             QTest::mouseClick(window->windowHandle(), verb == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton,
                               {}, w->mapTo(window, w->rect().center()));
         } else if (verb == QLatin1String("type")) {
@@ -149,6 +156,15 @@ QWidget *play(QWidget *start, const QString &steps)
                 QTest::keyClick(w, Qt::Key_Backspace);
             else
                 QTest::keyClicks(w, rest);
+        } else if (verb == QLatin1String("keys")) {
+            QTest::keyClicks(w, rest);
+        } else if (verb == QLatin1String("call")) {
+            const bool ok = rest.contains(QLatin1Char(' '))
+                                ? QMetaObject::invokeMethod(w, qPrintable(rest.section(QLatin1Char(' '), 0, 0)),
+                                                            Q_ARG(bool, rest.endsWith(QLatin1String("true"))))
+                                : QMetaObject::invokeMethod(w, qPrintable(rest));
+            if (!ok)
+                return fail(step, root);
         } else if (verb == QLatin1String("key")) {
             const QKeySequence keys(rest);
             for (int i = 0; i < int(keys.count()); ++i) {
@@ -192,11 +208,16 @@ QString mismatches(QWidget *root, const QString &checks)
                      : what == QLatin1String("directory") ? shown.directory
                      : what == QLatin1String("filters")   ? shown.filters
                      : what == QLatin1String("entries")   ? shown.entries
+                     : what == QLatin1String("atPointer") ? QVariant(shown.atPointer).toString()
                                                           : QString::number(shown.count);
         } else {
             const int dot = lhs.lastIndexOf(QLatin1Char('.'));
             QWidget *w = root ? find(root, lhs.left(dot)) : nullptr;
-            actual = w ? w->property(qPrintable(lhs.mid(dot + 1))).toString() : QStringLiteral("<no widget>");
+            const QString property = lhs.mid(dot + 1);
+            if (property == QLatin1String("exists"))
+                actual = QVariant(w != nullptr).toString();
+            else
+                actual = w ? w->property(qPrintable(property)).toString() : QStringLiteral("<no widget>");
         }
         if (actual != expected)
             wrong << QStringLiteral("%1: got \"%2\"").arg(check, actual);

@@ -7,10 +7,13 @@ class QWidget;
 namespace tivoro::test {
 
 // Drives windows through a script of user steps, one per line or separated
-// by ';'. A widget is named by its object name, "a/b" for b inside a.
+// by ';'. A widget is named by its object name, "a/b" for b inside a, "."
+// for the window itself.
 //   click W | rclick W          left / right click on W's middle
 //   type W TEXT                 select all in W, type TEXT (nothing: erase)
+//   keys W TEXT                 type TEXT where the cursor is
 //   key W KEYS                  a key sequence such as Tab, Escape, Ctrl+S
+//   call W SLOT [true|false]    call a public slot, as the owning window does
 //   set W PROPERTY VALUE        what code (not a user) would do
 //   menu TITLE>ENTRY            choose from the window's menu bar
 //   answer dismiss | files PATH,PATH | entry N
@@ -24,12 +27,14 @@ namespace tivoro::test {
 QWidget *play(QWidget *root, const QString &steps);
 
 // Checks the state after play(), ';'-separated; empty when all hold.
-//   W.property=VALUE            a widget property (bools: true/false)
+//   W.property=VALUE            a widget property (bools: true/false);
+//                               W.exists=false: no such widget (any more)
 //   windows=N                   visible windows and dialogs
 //   lonelyCloses=N              windows closed while no other was visible
 //   Class#=N                    live windows of that class
 //   modal.caption=, modal.directory=, modal.filters=, modal.entries=,
-//   modal.count=                what the last answered modal showed
+//   modal.count=, modal.atPointer=
+//                               what the last answered modal showed
 //                               (lists joined with ',')
 QString mismatches(QWidget *root, const QString &checks);
 
