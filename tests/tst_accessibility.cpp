@@ -1,14 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/applicationIcon.h"
-#include "panels/AddCamera.h"
-#include "sessions/AnalyzeVideos.h"
-#include "sessions/SetupRecordingWithMetadata.h"
-#include "shell/MainWindow.h"
-#include "shell/Settings.h"
-#include "stepwise/RecordingSettings.h"
-#include "stepwise/RecordingWindow.h"
-#include "stepwise/SetupRecording.h"
+#include "support/WindowKinds.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -20,28 +13,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <functional>
-
 using namespace tivoro::test;
 
 namespace {
-
-using Factory = std::function<QWidget *()>;
-
-const QList<QPair<const char *, Factory>> &windowKinds()
-{
-    static const QList<QPair<const char *, Factory>> kinds{
-        {"start window", [] { return new MainWindow; }},
-        {"settings", [] { return new Settings; }},
-        {"add camera", [] { return new AddCamera; }},
-        {"recording session", [] { return new SetupRecordingWithMetadata(nullptr); }},
-        {"video analysis", [] { return new AnalyzeVideos(nullptr); }},
-        {"camera setup", [] { return new SetupRecording; }},
-        {"recording settings", [] { return new RecordingSettings; }},
-        {"recording view", [] { return new RecordingWindow; }},
-    };
-    return kinds;
-}
 
 // Controls a screen reader must be able to name: everything a user can
 // operate, and the pictures that stand for camera images and the graph.
@@ -70,16 +44,15 @@ private Q_SLOTS:
 
 void TestAccessibility::everyControlHasAName_data()
 {
-    QTest::addColumn<int>("kind");
-    for (int i = 0; i < windowKinds().size(); ++i)
-        QTest::newRow(windowKinds().at(i).first) << i;
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : windowKindNames())
+        QTest::newRow(qPrintable(kind)) << kind;
 }
 
 void TestAccessibility::everyControlHasAName()
 {
-    QFETCH(int, kind);
-    QWidget *window = windowKinds().at(kind).second();
-    window->show();
+    QFETCH(QString, kind);
+    QWidget *window = openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
     QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
