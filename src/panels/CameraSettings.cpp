@@ -1,6 +1,8 @@
 #include "panels/CameraSettings.h"
 #include "ui_CameraSettings.h"
 
+#include "panels/ScaledPicture.h"
+
 #include <QMenu>
 
 namespace {
@@ -46,6 +48,7 @@ CameraSettings::CameraSettings(QWidget *parent)
 
     connect(ui->sceneWidgetPlaceholderLabel, &QLabel::customContextMenuRequested, this,
             &CameraSettings::showControlPointMenu);
+    tivoro::shareScaledPicture(ui->sceneWidgetPlaceholderLabel);
 }
 
 CameraSettings::~CameraSettings() = default;

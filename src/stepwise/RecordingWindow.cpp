@@ -1,11 +1,14 @@
 #include "stepwise/RecordingWindow.h"
 #include "ui_RecordingWindow.h"
 
+#include "panels/ScaledPicture.h"
+
 RecordingWindow::RecordingWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::RecordingWindow>())
 {
     ui->setupUi(this);
+    tivoro::shareScaledPicture(ui->label_3);
 }
 
 RecordingWindow::~RecordingWindow() = default;

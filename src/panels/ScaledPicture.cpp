@@ -1,0 +1,94 @@
+#include "panels/ScaledPicture.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace {
+
+QPixmap pictureOf(const QLabel *label)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return label->pixmap();
+#else
+    return label->pixmap(Qt::ReturnByValue);
+#endif
+}
+
+// Scaled as QLabel scales it, so the pixels are the same.
+QPixmap scaledPicture(const QPixmap &picture, const QSize &size)
+{
+    const QString key = QStringLiteral("tivoro-scaled-%1-%2x%3")
+                            .arg(picture.cacheKey())
+                            .arg(size.width())
+                            .arg(size.height());
+    QPixmap scaled;
+    if (!QPixmapCache::find(key, &scaled)) {
+        scaled = QPixmap::fromImage(picture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QPixmapCache::insert(key, scaled);
+    }
+    return scaled;
+}
+
+// Paints in the label's place what QLabel paints for a scaled picture;
+// anything else (text, no picture) the label still paints itself.
+class ScaledPicturePainter : public QObject
+{
+public:
+    explicit ScaledPicturePainter(QLabel *label)
+        : QObject(label)
+        , m_label(label)
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents())
+            return false;
+        const QPixmap picture = pictureOf(m_label);
+        if (picture.isNull())
+            return false;
+        paint(picture);
+        return true;
+    }
+
+private:
+    void paint(const QPixmap &picture)
+    {
+        // The labels given here draw no frame of their own; the style sheet
+        // borders of their parents are painted with the background.
+        QRect area = m_label->contentsRect();
+        const int margin = m_label->margin();
+        area.adjust(margin, margin, -margin, -margin);
+        const qreal ratio = m_label->devicePixelRatioF();
+        QPixmap shown = scaledPicture(picture, area.size() * ratio);
+        shown.setDevicePixelRatio(ratio);
+        QStyle *style = m_label->style();
+        if (!m_label->isEnabled()) {
+            QStyleOption option;
+            option.initFrom(m_label);
+            shown = style->generatedIconPixmap(QIcon::Disabled, shown, &option);
+        }
+        QPainter painter(m_label);
+        style->drawItemPixmap(&painter, area, int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())),
+                              shown);
+    }
+
+    QLabel *m_label;
+};
+
+} // namespace
+
+namespace tivoro {
+
+void shareScaledPicture(QLabel *label)
+{
+    new ScaledPicturePainter(label);
+}
+
+} // namespace tivoro
