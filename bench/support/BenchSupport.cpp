@@ -1,0 +1,142 @@
+#include "support/BenchSupport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace tivoro::bench {
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+int warnings = 0;
+
+// The offscreen plugin reports window operations it cannot do; that is the
+// platform talking, not the program, and printing it would be timed too.
+bool isPlatformNotice(const QString &message)
+{
+    return message.startsWith(QLatin1String("This plugin does not support"));
+}
+
+void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (isPlatformNotice(message))
+        return;
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        ++warnings;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+// Watches the whole application, since the toolkit sends the paint events
+// to the children that need them, not necessarily to the window itself.
+class PaintWatcher : public QObject
+{
+public:
+    explicit PaintWatcher(QWidget *window)
+        : m_window(window)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~PaintWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    bool painted() const { return m_painted; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == m_window)
+            m_painted = true;
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    bool m_painted = false;
+};
+
+qint64 statusKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(prefix)) // "VmRSS:      51234 kB"
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+void prepareEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        static QTemporaryDir runtimeDir; // created 0700, removed at exit
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    }
+}
+
+void guardMessages()
+{
+    previousHandler = qInstallMessageHandler(countWarnings);
+}
+
+int warningCount()
+{
+    return warnings;
+}
+
+bool waitForPaint(QWidget *window)
+{
+    const PaintWatcher watcher(window);
+    QElapsedTimer clock;
+    clock.start();
+    // Painting runs from queued expose and update requests; spin rather
+    // than sleep so that the figure is the toolkit's, not the scheduler's.
+    while (!watcher.painted()) {
+        if (clock.hasExpired(5000))
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+bool showAndPaint(QWidget *window)
+{
+    window->show();
+    return waitForPaint(window);
+}
+
+void sizeAsStartWindow(QWidget *bareWindow)
+{
+    bareWindow->resize(975, 624);
+}
+
+void flushDeletions()
+{
+    // Deletions may post further ones (a window's children, its backing
+    // store); a few rounds catch those.
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+qint64 residentKiB()
+{
+    return statusKiB("VmRSS");
+}
+
+qint64 peakResidentKiB()
+{
+    return statusKiB("VmHWM");
+}
+
+} // namespace tivoro::bench

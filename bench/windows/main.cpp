@@ -1,0 +1,109 @@
+// Opening every window kind (constructed, shown, painted once) and one
+// click on each session window's start/stop and graph/metadata buttons
+// (page switch and repaint). One sample per repetition, so that the median
+// is the median of single openings and clicks. The first repetition of a
+// kind (the "first" row) also pays for what the run had not loaded yet.
+#include "support/BenchSupport.h"
+#include "support/WindowKinds.h"
+
+#include "app/applicationIcon.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tivoro::bench;
+
+constexpr int repetitions = 30;
+
+// Opened as a hand-over opens it; deleted untimed.
+void openWindow(benchmark::State &state, const QString &kind)
+{
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> window(tivoro::test::openWindowOfKind(kind));
+        if (!window || !waitForPaint(window.get())) {
+            state.SkipWithError("no such window, or never painted");
+            break;
+        }
+        state.PauseTiming();
+        window.reset();
+        flushDeletions();
+        state.ResumeTiming();
+    }
+}
+
+// A fresh window each time: the first switch to a page is the one that
+// lays out and paints it for the first time.
+void clickButton(benchmark::State &state, const QString &kind, const QString &buttonName)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<QWidget> window(tivoro::test::openWindowOfKind(kind));
+        QPushButton *button = window ? window->findChild<QPushButton *>(buttonName) : nullptr;
+        const bool ready = button && waitForPaint(window.get());
+        state.ResumeTiming();
+        if (!ready) {
+            state.SkipWithError("no such window or button, or never painted");
+            break;
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (!waitForPaint(window.get())) {
+            state.SkipWithError("no repaint after the click");
+            break;
+        }
+        state.PauseTiming();
+        window.reset();
+        flushDeletions();
+        state.ResumeTiming();
+    }
+}
+
+void configure(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->Iterations(1)
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond)
+        ->ComputeStatistics("first", [](const std::vector<double> &samples) { return samples.front(); });
+}
+
+void registerBenchmarks()
+{
+    for (const QString &kind : tivoro::test::windowKindNames())
+        configure(benchmark::RegisterBenchmark(("Open/" + kind.toStdString()).c_str(), openWindow, kind));
+    for (const char *kind : {"SetupRecordingWithMetadata", "AnalyzeVideos"}) {
+        for (const char *button : {"pushButtonStartStop", "pushButtonShowGraph"}) {
+            configure(benchmark::RegisterBenchmark((std::string("Click/") + kind + '/' + button).c_str(), clickButton,
+                                                  QString::fromLatin1(kind), QString::fromLatin1(button)));
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prepareEnvironment();
+    guardMessages();
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    tivoro::installApplicationIcon();
+    registerBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (warningCount() > 0) {
+        std::fprintf(stderr, "%d toolkit warning(s) while benchmarking\n", warningCount());
+        return 1;
+    }
+    return 0;
+}
