@@ -277,6 +277,8 @@ private:
     QPoint pointIn(QWidget *w)
     {
         const QRegion region = w->visibleRegion();
+        if (region.isEmpty()) // a popup that is not painted yet
+            return QPoint(pick(w->width()), pick(w->height()));
         auto rect = region.begin();
         std::advance(rect, pick(region.rectCount()));
         return rect->topLeft() + QPoint(pick(rect->width()), pick(rect->height()));
