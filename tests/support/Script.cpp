@@ -37,8 +37,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Close && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow() && visibleTopLevelCount() <= 1)
+        // Dialogs with a parent (file dialogs) come and go over their window.
+        if (event->type() == QEvent::Close && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
+            && !static_cast<QWidget *>(watched)->parentWidget() && visibleTopLevelCount() <= 1)
             ++lonelyCloses;
         return false;
     }
