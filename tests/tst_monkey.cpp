@@ -21,6 +21,7 @@
 #include <QTextEdit>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <numeric>
@@ -230,10 +231,23 @@ private:
         QCoreApplication::processEvents();
     }
 
-    static QList<QWidget *> visibleWindows()
+    // In the order they appeared: the toolkit's own list follows memory
+    // addresses, which would make a replay pick other windows.
+    QList<QWidget *> visibleWindows()
     {
-        QList<QWidget *> visible;
+        m_windows.removeAll(nullptr);
+        QList<QWidget *> appeared;
         for (QWidget *w : ownWindows()) {
+            if (!m_windows.contains(w))
+                appeared << w;
+        }
+        std::sort(appeared.begin(), appeared.end(), [](QWidget *a, QWidget *b) {
+            return qstrcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
+        });
+        for (QWidget *w : appeared)
+            m_windows << w;
+        QList<QWidget *> visible;
+        for (QWidget *w : m_windows) {
             if (w->isVisible())
                 visible << w;
         }
@@ -466,6 +480,7 @@ private:
     QString m_kind;
     QRandomGenerator m_random;
     QStringList m_log;
+    QList<QPointer<QWidget>> m_windows;
     QTemporaryDir m_files;
     QStringList m_paths;
     ExecAnswerer m_answerer;
