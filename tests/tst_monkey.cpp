@@ -331,17 +331,19 @@ private:
         const QPointer<QWidget> widget = w;
         const QPointer<QWindow> handle = w->window()->windowHandle();
         QPoint last;
+        auto inWindow = [&] {
+            return QPoint(qBound(0, last.x(), handle->width() - 1), qBound(0, last.y(), handle->height() - 1));
+        };
         for (int i = 0; i < path.size() && handle; ++i) {
             if (widget)
                 last = widget->mapTo(widget->window(), path.at(i));
-            last = QPoint(qBound(0, last.x(), handle->width() - 1), qBound(0, last.y(), handle->height() - 1));
             if (i == 0)
-                QTest::mousePress(handle, Qt::LeftButton, {}, last);
+                QTest::mousePress(handle, Qt::LeftButton, {}, inWindow());
             else
-                QTest::mouseMove(handle, last);
+                QTest::mouseMove(handle, inWindow());
         }
         if (handle)
-            QTest::mouseRelease(handle, Qt::LeftButton, {}, last);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, inWindow());
     }
 
     QString textToType()
