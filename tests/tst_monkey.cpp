@@ -32,12 +32,13 @@ using namespace tivoro::test;
 
 namespace {
 
-// Actions per window kind and the seed; the environment raises them for a
-// long run or replays a failure.
+// Actions per window kind and the seed. TIVORO_MONKEY_ACTIONS raises the
+// count for a long run, TIVORO_MONKEY_SEED replays another run, and
+// TIVORO_MONKEY_LOG prints the actions even when the run passes.
 constexpr int defaultActions = 2500;
 constexpr quint32 defaultSeed = 20240611;
-// Widgets the toolkit may keep for itself after a run (a tooltip label, the
-// desktop widget); anything beyond this is ours and has leaked.
+// Widgets that the toolkit creates on first use and keeps (the desktop
+// widget, for one); anything beyond this is ours and has leaked.
 constexpr int leftoverWidgetAllowance = 2;
 // A user closes windows too; beyond this many the monkey closes one.
 constexpr int maximumOpenWindows = 6;
