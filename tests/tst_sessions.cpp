@@ -95,10 +95,11 @@ void TestSessions::startWindowHandsOver()
         QFile(f).open(QIODevice::WriteOnly);
     QPointer<MainWindow> start = new MainWindow;
     start->show();
-    TIVORO_PLAY(start, steps.replace("FILES", files.join(QLatin1Char(','))), checks + "; MainWindow#=1; lonelyCloses=0");
+    QPointer<QWidget> session = play(start, steps.replace("FILES", files.join(QLatin1Char(','))));
+    const QString wrong = mismatches(session, checks + "; MainWindow#=1; lonelyCloses=0");
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 
     // Closing the session window, the last visible one, ends the program.
-    QPointer<QWidget> session = visibleTopLevel<QMainWindow>();
     QTimer::singleShot(0, session, &QWidget::close);
     QCOMPARE(QApplication::exec(), 0);
     flushDeletions();

@@ -1,6 +1,5 @@
 #include "support/Script.h"
 
-#include "support/ExecAnswerer.h"
 #include "support/TestSupport.h"
 #include "support/WindowKinds.h"
 
@@ -76,15 +75,15 @@ void remember(QWidget *target)
     }
 }
 
-ModalAnswerer::Answer answerFor(const QString &how)
+Answer answerFor(const QString &how)
 {
     const QString kind = how.section(QLatin1Char(' '), 0, 0);
     const QString arg = how.section(QLatin1Char(' '), 1);
-    ModalAnswerer::Answer answer = ModalAnswerer::dismiss();
+    Answer answer = dismiss();
     if (kind == QLatin1String("files"))
-        answer = ModalAnswerer::chooseFiles(arg.split(QLatin1Char(',')));
+        answer = chooseFiles(arg.split(QLatin1Char(',')));
     else if (kind == QLatin1String("entry"))
-        answer = ModalAnswerer::chooseMenuEntry(arg.toInt());
+        answer = chooseMenuEntry(arg.toInt());
     return [answer](QWidget *target) {
         remember(target);
         answer(target);

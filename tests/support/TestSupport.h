@@ -1,21 +1,19 @@
 #pragma once
 
 #include <QApplication>
-#include <QObject>
-#include <QPoint>
 #include <QPointer>
-#include <QStringList>
+#include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
 class QMenuBar;
-class QWidget;
 
 namespace tivoro::test {
 
 // Base of every test class: from the first test function on, any toolkit
-// warning or critical message fails the running test. A test class that
+// warning or critical message fails the running test, and cleanup() closes
+// and deletes every window (so tests create windows with new). A class that
 // needs init() or cleanup() of its own calls the base's from it.
 class GuardedTest : public QObject
 {
@@ -26,76 +24,49 @@ protected Q_SLOTS:
     void cleanup();
 };
 
-// Number of toolkit warnings seen so far, inside tests or not.
+// Toolkit warnings seen so far, inside tests or not.
 int warningCount();
 
-// What a modal dialog or popup menu showed while it was answered.
-struct ModalReport
-{
-    bool seen = false;
-    QString className;
-    QString caption;     // window title
-    QString directory;   // file dialogs: the directory shown
-    QStringList nameFilters;
-    QStringList entries; // menus: the action texts, in order
-    QPoint position;     // menus: where on screen it opened
-    bool modal = false;
-    bool stuck = false;  // the answer did not close it; it was closed by force
-};
+// How to answer a modal dialog or popup menu that a handler runs.
+using Answer = std::function<void(QWidget *)>;
+Answer dismiss();                             // Escape
+Answer chooseFiles(const QStringList &paths); // file dialogs
+Answer chooseMenuEntry(int index);            // popup menus
 
-// Answers the next modal dialog or popup menu from a timer, so that a
-// handler that runs one with exec() can be driven from a test. Create it
-// before the click that opens the dialog; it answers at most once.
-class ModalAnswerer : public QObject
+// Answers, while it lives, every modal dialog and popup menu that a handler
+// runs with exec(); it acts only inside such a nested event loop, so popups
+// that a test opens itself are left to the test. One that does not close
+// when answered is closed by force and counted, so that a test fails
+// instead of hanging.
+class ExecAnswerer : public QObject
 {
-    Q_OBJECT
-
 public:
-    using Answer = std::function<void(QWidget *)>;
-
-    explicit ModalAnswerer(Answer answer, int timeoutMs = 5000);
-    const ModalReport &report() const { return m_report; }
-
-    // Ready-made answers.
-    static Answer dismiss();                                // Cancel / Escape
-    static Answer chooseFiles(const QStringList &paths);    // file dialogs
-    static Answer chooseMenuEntry(int index);               // popup menus
+    explicit ExecAnswerer(Answer answer);
+    int stuck() const { return m_stuck; }
 
 private:
     void poll();
 
     Answer m_answer;
-    ModalReport m_report;
-    QPointer<QWidget> m_target;
-    int m_remainingPolls;
-    int m_pollsSinceAnswer = 0;
+    int m_outerLevel;
+    QTimer m_timer;
+    QPointer<QWidget> m_last;
+    int m_repeats = 0;
+    int m_stuck = 0;
 };
 
-// Opens a menu of the menu bar with a click and clicks one of its entries,
-// as a user would. False when the menu or the entry does not exist.
+// Opens a menu of the menu bar with a click and clicks one of its entries.
 bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText);
 
 // Runs deferred deletions (deleteLater, delete-on-close) now.
 void flushDeletions();
 
-// Parentless top-level widgets (windows and dialogs, not menus or popups)
-// that are alive, and those of them that are visible.
+// Parentless windows and dialogs (not menus or popups): all, or visible.
 QList<QWidget *> ownWindows();
 int liveTopLevelCount();
 int visibleTopLevelCount();
+void closeAllTopLevels();
 
-// The first visible top-level widget of class T, or nullptr.
-template <class T>
-T *visibleTopLevel()
-{
-    for (QWidget *w : ownWindows()) {
-        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
-            return t;
-    }
-    return nullptr;
-}
-
-// All live top-level widgets of class T.
 template <class T>
 QList<T *> topLevels()
 {
@@ -107,10 +78,6 @@ QList<T *> topLevels()
     return found;
 }
 
-// Closes and deletes every parentless top-level widget, so each test starts
-// clean; tests therefore create their windows with new.
-void closeAllTopLevels();
-
 // Headless by default, with a private runtime directory where the session
 // has none (the toolkit warns otherwise).
 void prepareEnvironment();
@@ -119,13 +86,12 @@ int runTests(QObject *testObject, int argc, char **argv);
 
 } // namespace tivoro::test
 
-// Like QTEST_MAIN, for a GuardedTest: headless by default, and the run
-// fails when a warning appeared even outside a test function.
-#define TIVORO_TEST_MAIN(TestClass)                                  \
-    int main(int argc, char **argv)                                  \
-    {                                                                \
-        tivoro::test::prepareEnvironment();                          \
-        QApplication app(argc, argv);                                \
-        TestClass test;                                              \
-        return tivoro::test::runTests(&test, argc, argv);            \
+// Like QTEST_MAIN; the run also fails on a warning outside the test functions.
+#define TIVORO_TEST_MAIN(TestClass)                                                                                    \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        tivoro::test::prepareEnvironment();                                                                            \
+        QApplication app(argc, argv);                                                                                  \
+        TestClass test;                                                                                                \
+        return tivoro::test::runTests(&test, argc, argv);                                                              \
     }
