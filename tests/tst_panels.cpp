@@ -5,6 +5,7 @@
 #include "panels/CameraSettings.h"
 #include "panels/GraphWidget.h"
 #include "panels/MetaWidget.h"
+#include "panels/ScaledPicture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void graphView_data();
     void graphView();
     void relativeTimeShortcut();
+    void sharedScaledPicture_data();
+    void sharedScaledPicture();
 };
 
 void TestPanels::panels_data()
@@ -187,6 +190,39 @@ void TestPanels::relativeTimeShortcut()
         QCOMPARE(relative->isChecked(), !checked);
         QTest::keyClick(panel, Qt::Key_S, Qt::ControlModifier);
         QTRY_COMPARE(relative->isChecked(), checked);
+    }
+}
+
+void TestPanels::sharedScaledPicture_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("scene, disabled") << ":/pictures/tivoroScene.png" << QSize(461, 351) << false;
+    QTest::newRow("graph, stretched") << ":/pictures/graph.png" << QSize(1900, 120) << true;
+}
+
+void TestPanels::sharedScaledPicture()
+{
+    QFETCH(QString, picture);
+    QFETCH(QSize, size);
+    QFETCH(bool, enabled);
+    // Labels drawing from the shared scaled copy look exactly like one that
+    // scales the picture itself, also the second one, also when resized.
+    QList<QLabel *> labels;
+    for (int i = 0; i < 3; ++i) {
+        labels << new QLabel; // parentless: cleanup() deletes them
+        labels.last()->setPixmap(QPixmap(picture));
+        labels.last()->setScaledContents(true);
+        labels.last()->setEnabled(enabled);
+        if (i > 0)
+            tivoro::shareScaledPicture(labels.last());
+    }
+    for (const QSize &labelSize : {size, size / 2}) {
+        for (QLabel *label : labels)
+            label->resize(labelSize);
+        QCOMPARE(labels[1]->grab().toImage(), labels[0]->grab().toImage());
+        QCOMPARE(labels[2]->grab().toImage(), labels[0]->grab().toImage());
     }
 }
 
