@@ -1,5 +1,7 @@
 #include "support/BenchSupport.h"
 
+#include "common/headless.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,12 +77,7 @@ qint64 statusKiB(const char *field)
 
 void prepareEnvironment()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        static QTemporaryDir runtimeDir; // created 0700, removed at exit
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
-    }
+    prepareHeadless();
 }
 
 void guardMessages()

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
@@ -171,16 +170,6 @@ void closeAllTopLevels()
         w->deleteLater();
     }
     flushDeletions();
-}
-
-void prepareEnvironment()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        static QTemporaryDir runtimeDir; // created 0700, removed at exit
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
-    }
 }
 
 int runTests(QObject *testObject, int argc, char **argv)

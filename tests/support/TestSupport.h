@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/headless.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -78,10 +80,6 @@ QList<T *> topLevels()
     return found;
 }
 
-// Headless by default, with a private runtime directory where the session
-// has none (the toolkit warns otherwise).
-void prepareEnvironment();
-
 int runTests(QObject *testObject, int argc, char **argv);
 
 } // namespace tivoro::test
@@ -90,7 +88,7 @@ int runTests(QObject *testObject, int argc, char **argv);
 #define TIVORO_TEST_MAIN(TestClass)                                                                                    \
     int main(int argc, char **argv)                                                                                    \
     {                                                                                                                  \
-        tivoro::test::prepareEnvironment();                                                                            \
+        tivoro::prepareHeadless();                                                                                     \
         QApplication app(argc, argv);                                                                                  \
         TestClass test;                                                                                                \
         return tivoro::test::runTests(&test, argc, argv);                                                              \

@@ -1,5 +1,7 @@
 // Draws the substitute pictures that stand where a live camera image and
 // a drawn activity graph will appear. Deterministic: same output each run.
+#include "common/headless.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -265,12 +267,7 @@ bool save(const QImage &img, const QString &path)
 
 int main(int argc, char *argv[])
 {
-    // Drawing needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    tivoro::prepareHeadless(); // drawing needs no display
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2) {

@@ -1,5 +1,6 @@
 // Renders each window of the program offscreen to a PNG file.
 #include "app/applicationIcon.h"
+#include "common/headless.h"
 #include "panels/AddCamera.h"
 #include "sessions/AnalyzeVideos.h"
 #include "sessions/SetupRecordingWithMetadata.h"
@@ -52,11 +53,7 @@ int main(int argc, char *argv[])
 {
     // A real (or virtual) display gives the fonts users see; offscreen
     // rendering falls back to larger ones.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    tivoro::prepareHeadless(true);
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
     const QStringList args = app.arguments();
