@@ -105,7 +105,7 @@ bool cycles()
 
 int main(int argc, char *argv[])
 {
-    prepareEnvironment();
+    prepareHeadless();
     guardMessages();
     QApplication app(argc, argv);
     const char *mode = argc == 2 ? argv[1] : "";

@@ -19,7 +19,7 @@ using StartWindow = MainWindow;
 
 int main(int argc, char *argv[])
 {
-    tivoro::bench::prepareEnvironment();
+    tivoro::prepareHeadless();
     tivoro::bench::guardMessages();
     QApplication app(argc, argv);
 #ifndef TIVORO_BENCH_BASELINE

@@ -1,7 +1,5 @@
 #include "support/BenchSupport.h"
 
-#include "common/headless.h"
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,11 +73,6 @@ qint64 statusKiB(const char *field)
 
 } // namespace
 
-void prepareEnvironment()
-{
-    prepareHeadless();
-}
-
 void guardMessages()
 {
     previousHandler = qInstallMessageHandler(countWarnings);
@@ -114,16 +107,6 @@ bool showAndPaint(QWidget *window)
 void sizeAsStartWindow(QWidget *bareWindow)
 {
     bareWindow->resize(975, 624);
-}
-
-void flushDeletions()
-{
-    // Deletions may post further ones (a window's children, its backing
-    // store); a few rounds catch those.
-    for (int round = 0; round < 3; ++round) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
 }
 
 qint64 residentKiB()

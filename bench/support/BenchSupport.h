@@ -1,15 +1,15 @@
 #pragma once
 
+#include "common/headless.h"
+
 #include <QtGlobal>
 
 class QWidget;
 
 namespace tivoro::bench {
 
-// Headless unless told otherwise, with a private runtime directory when the
-// session has none (the offscreen platform asks for one). Call before the
-// application object exists.
-void prepareEnvironment();
+using tivoro::flushDeletions;
+using tivoro::prepareHeadless;
 
 // Counts the toolkit's warnings from here on, the offscreen plugin's own
 // notices aside (those are dropped); a benchmark that provokes one has
@@ -29,10 +29,6 @@ bool showAndPaint(QWidget *window);
 // flushing a fresh backing store of that many pixels is part of the floor,
 // not of our cost.
 void sizeAsStartWindow(QWidget *bareWindow);
-
-// Deletes what deleteLater() and Qt::WA_DeleteOnClose left for the event
-// loop, which a benchmark outside exec() never reaches.
-void flushDeletions();
 
 // Resident memory of this process in KiB from /proc/self/status: VmRSS now,
 // VmHWM the peak so far. -1 where unreadable.

@@ -93,7 +93,7 @@ void registerBenchmarks()
 
 int main(int argc, char *argv[])
 {
-    prepareEnvironment();
+    prepareHeadless();
     guardMessages();
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);

@@ -130,16 +130,6 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
     return false;
 }
 
-void flushDeletions()
-{
-    // Deferred deletions otherwise run only when the loop that posted them
-    // (or an outer one) comes back.
-    for (int round = 0; round < 3; ++round) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
-
 QList<QWidget *> ownWindows()
 {
     QList<QWidget *> windows;

@@ -60,8 +60,7 @@ private:
 // Opens a menu of the menu bar with a click and clicks one of its entries.
 bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText);
 
-// Runs deferred deletions (deleteLater, delete-on-close) now.
-void flushDeletions();
+using tivoro::flushDeletions;
 
 // Parentless windows and dialogs (not menus or popups): all, or visible.
 QList<QWidget *> ownWindows();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -15,6 +16,17 @@ inline void prepareHeadless(bool preferDisplay = false)
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         static QTemporaryDir runtimeDir; // created 0700, removed at exit
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    }
+}
+
+// Runs what deleteLater() and Qt::WA_DeleteOnClose left for the event loop,
+// which code outside exec() never reaches; deletions may post further ones
+// (a window's children, its backing store), so a few rounds.
+inline void flushDeletions()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
     }
 }
 
