@@ -25,9 +25,9 @@ bool needsName(QWidget *w)
         return false; // the toolkit's own parts, such as scroll area bars
     if (auto *label = qobject_cast<QLabel *>(w))
         return label->pixmap(Qt::ReturnByValue).isNull() == false;
-    return qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)
-           || qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w)
-           || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QGraphicsView *>(w);
+    return qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w) || qobject_cast<QLineEdit *>(w)
+        || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w)
+        || qobject_cast<QGraphicsView *>(w);
 }
 
 } // namespace
@@ -55,7 +55,7 @@ void TestAccessibility::everyControlHasAName()
     QWidget *window = openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
-    QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
+    QCOMPARE(window->windowIcon().availableSizes(), QList<QSize> {QSize(256, 256)});
 
     QStringList unnamed;
     int named = 0;

@@ -36,11 +36,10 @@ void TestGrowth::openAndCloseRepeatedly_data()
         << "open MainWindow; click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata;"
            "menu Tools>Settings; @Settings; close; @SetupRecordingWithMetadata; click addCameraPushButton;"
            "@AddCamera; click pushButton_2; @SetupRecordingWithMetadata; click pushButtonShowGraph; close";
-    QTest::newRow("video analysis window")
-        << "open MainWindow; click commandLinkButtonAnalyze; @AnalyzeVideos;"
-           "rclick cameraSettings1/sceneWidgetPlaceholderLabel; close";
-    QTest::newRow("camera setup window")
-        << "open RecordingSettings; click pushButton; @SetupRecording; rclick cameraSettings1/sceneWidgetPlaceholderLabel; close";
+    QTest::newRow("video analysis window") << "open MainWindow; click commandLinkButtonAnalyze; @AnalyzeVideos;"
+                                              "rclick cameraSettings1/sceneWidgetPlaceholderLabel; close";
+    QTest::newRow("camera setup window") << "open RecordingSettings; click pushButton; @SetupRecording; rclick "
+                                            "cameraSettings1/sceneWidgetPlaceholderLabel; close";
     QTest::newRow("recording settings dialog")
         << "open SetupRecording; click widget/pushButton_2; @RecordingSettings; key lineEdit Escape";
     QTest::newRow("recording view window") << "open SetupRecording; click widget/pushButton; @RecordingWindow; close";

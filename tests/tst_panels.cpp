@@ -19,9 +19,9 @@ namespace {
 QWidget *showPanel(const QString &kind)
 {
     QWidget *panel = kind == "camera" ? static_cast<QWidget *>(new CameraSettings)
-                     : kind == "graph" ? static_cast<QWidget *>(new GraphWidget)
-                     : kind == "metadata" ? static_cast<QWidget *>(new MetaWidget)
-                                          : new AddCamera;
+        : kind == "graph"             ? static_cast<QWidget *>(new GraphWidget)
+        : kind == "metadata"          ? static_cast<QWidget *>(new MetaWidget)
+                                      : new AddCamera;
     panel->show();
     QApplication::setActiveWindow(panel);
     if (!QTest::qWaitForWindowActive(panel))
@@ -53,14 +53,14 @@ void TestPanels::panels_data()
     QTest::addColumn<QString>("checks");
     // Each slider and its field stay in step: typed values are clamped and
     // written back, anything not a number counts as 0.
-    const QStringList pairs{"heightSlider heightLineEdit", "xRotSlider xRotLineEdit", "zRotSlider zRotLineEdit",
-                            "yRotSlider yRotLineEdit", "fovSlider fovLineEdit", "horizontalSlider lineEdit"};
-    const char *edits[][4] = {// slider before, steps, slider after, field after
-                              {"0", "type F 150", "99", "99"},     {"0", "type F -5", "0", "0"},
-                              {"0", "type F 42", "42", "42"},      {"0", "type F abc", "0", "abc"},
-                              {"5", "type F x", "0", "0"},         {"0", "type F", "0", ""},
-                              {"5", "type F", "0", "0"},           {"3", "type F 007", "7", "7"},
-                              {"7", "key F Home; keys F 00", "7", "007"}, {"0", "key S End", "99", "99"}};
+    const QStringList pairs {"heightSlider heightLineEdit", "xRotSlider xRotLineEdit", "zRotSlider zRotLineEdit",
+                             "yRotSlider yRotLineEdit",     "fovSlider fovLineEdit",   "horizontalSlider lineEdit"};
+    const char *edits[][4] = {
+        // slider before, steps, slider after, field after
+        {"0", "type F 150", "99", "99"}, {"0", "type F -5", "0", "0"},  {"0", "type F 42", "42", "42"},
+        {"0", "type F abc", "0", "abc"}, {"5", "type F x", "0", "0"},   {"0", "type F", "0", ""},
+        {"5", "type F", "0", "0"},       {"3", "type F 007", "7", "7"}, {"7", "key F Home; keys F 00", "7", "007"},
+        {"0", "key S End", "99", "99"}};
     for (const QString &pair : pairs) {
         const QString slider = pair.section(' ', 0, 0), field = pair.section(' ', 1);
         for (const auto &e : edits) {
@@ -70,38 +70,59 @@ void TestPanels::panels_data()
                 << "camera" << steps << QString("%1.value=%2; %3.text=%4").arg(slider, e[2], field, e[3]);
         }
     }
-    const QString manual = "heightSlider.enabled=true; xRotSlider.enabled=true; yRotSlider.enabled=true;"
-                           "zRotSlider.enabled=true; fovSlider.enabled=true; heightLineEdit.enabled=true; xRotLineEdit.enabled=true;"
-                           "yRotLineEdit.enabled=true; zRotLineEdit.enabled=true; fovLineEdit.enabled=true; cameraParamsLabel.enabled=true;"
-                           "clearControlPointsBtn.enabled=false; controlPointsTipLabel.enabled=false;";
-    const QString untouched = "horizontalSlider.enabled=true; lineEdit.enabled=true; label.enabled=true; heightNumberLabel.enabled=true;"
-                              "removeCameraBtn.enabled=true; checkBox.checked=true; comboBoxResolution.currentText=640 x 480";
+    const QString manual =
+        "heightSlider.enabled=true; xRotSlider.enabled=true; yRotSlider.enabled=true;"
+        "zRotSlider.enabled=true; fovSlider.enabled=true; heightLineEdit.enabled=true; xRotLineEdit.enabled=true;"
+        "yRotLineEdit.enabled=true; zRotLineEdit.enabled=true; fovLineEdit.enabled=true; "
+        "cameraParamsLabel.enabled=true;"
+        "clearControlPointsBtn.enabled=false; controlPointsTipLabel.enabled=false;";
+    const QString untouched =
+        "horizontalSlider.enabled=true; lineEdit.enabled=true; label.enabled=true; heightNumberLabel.enabled=true;"
+        "removeCameraBtn.enabled=true; checkBox.checked=true; comboBoxResolution.currentText=640 x 480";
     QString points = manual;
     points.replace("true", "TRUE").replace("false", "true").replace("TRUE", "false");
-    QTest::newRow("manual as built") << "camera" << "" << manual + untouched;
-    QTest::newRow("control points") << "camera" << "call . setCameraSlidersEnabled false" << points + untouched;
+    QTest::newRow("manual as built") << "camera"
+                                     << "" << manual + untouched;
+    QTest::newRow("control points") << "camera"
+                                    << "call . setCameraSlidersEnabled false" << points + untouched;
     QTest::newRow("control points, manual")
-        << "camera" << "call . setCameraSlidersEnabled false; call . setCameraSlidersEnabled true" << manual + untouched;
-    const QString videoFile = "removeCameraBtn.text=Remove this video; comboBoxResolution.exists=false;"
-                              "labelResolution.exists=false; checkBox.checked=true; pushButton_2.text=Load configuration";
-    QTest::newRow("video file") << "camera" << "call . usingVideoFile" << videoFile;
-    QTest::newRow("video file twice") << "camera" << "call . usingVideoFile; call . usingVideoFile" << videoFile;
-    const QString menu = "modal.entries=Add red control point,Add blue control point,Add yellow control point,"
-                         "Add green control point,Add orange control point,Add purple control point; modal.atPointer=true;"
-                         "heightSlider.value=0; clearControlPointsBtn.enabled=false; windows=1";
-    QTest::newRow("control point chosen") << "camera" << "answer entry 5; rclick sceneWidgetPlaceholderLabel" << menu;
-    QTest::newRow("control point menu dismissed") << "camera" << "rclick sceneWidgetPlaceholderLabel" << menu;
-    QTest::newRow("add camera as opened") << "add" << ""
+        << "camera"
+        << "call . setCameraSlidersEnabled false; call . setCameraSlidersEnabled true" << manual + untouched;
+    const QString videoFile =
+        "removeCameraBtn.text=Remove this video; comboBoxResolution.exists=false;"
+        "labelResolution.exists=false; checkBox.checked=true; pushButton_2.text=Load configuration";
+    QTest::newRow("video file") << "camera"
+                                << "call . usingVideoFile" << videoFile;
+    QTest::newRow("video file twice") << "camera"
+                                      << "call . usingVideoFile; call . usingVideoFile" << videoFile;
+    const QString menu =
+        "modal.entries=Add red control point,Add blue control point,Add yellow control point,"
+        "Add green control point,Add orange control point,Add purple control point; modal.atPointer=true;"
+        "heightSlider.value=0; clearControlPointsBtn.enabled=false; windows=1";
+    QTest::newRow("control point chosen") << "camera"
+                                          << "answer entry 5; rclick sceneWidgetPlaceholderLabel" << menu;
+    QTest::newRow("control point menu dismissed") << "camera"
+                                                  << "rclick sceneWidgetPlaceholderLabel" << menu;
+    QTest::newRow("add camera as opened") << "add"
+                                          << ""
                                           << "radioButton.checked=true; radioButton_2.checked=false;"
                                              "comboBox.currentText=USB Camera 1; lineEdit.text=";
-    QTest::newRow("camera URL excludes detected") << "add" << "click radioButton_2"
+    QTest::newRow("camera URL excludes detected") << "add"
+                                                  << "click radioButton_2"
                                                   << "radioButton.checked=false; radioButton_2.checked=true";
-    QTest::newRow("detected excludes camera URL") << "add" << "click radioButton_2; click radioButton"
+    QTest::newRow("detected excludes camera URL") << "add"
+                                                  << "click radioButton_2; click radioButton"
                                                   << "radioButton.checked=true; radioButton_2.checked=false";
-    QTest::newRow("add closes") << "add" << "type lineEdit rtsp://cam; click pushButton" << "windows=0";
-    QTest::newRow("cancel closes") << "add" << "click radioButton_2; click pushButton_2" << "windows=0";
-    QTest::newRow("graph buttons leave options") << "graph" << "click buttonZoomIn; click buttonNext; click buttonZoomOut; click buttonPrevious"
-                                                 << "checkBoxActivity.checked=true; checkBoxCount.checked=true; checkBoxTimeType.checked=false";
+    QTest::newRow("add closes") << "add"
+                                << "type lineEdit rtsp://cam; click pushButton"
+                                << "windows=0";
+    QTest::newRow("cancel closes") << "add"
+                                   << "click radioButton_2; click pushButton_2"
+                                   << "windows=0";
+    QTest::newRow("graph buttons leave options")
+        << "graph"
+        << "click buttonZoomIn; click buttonNext; click buttonZoomOut; click buttonPrevious"
+        << "checkBoxActivity.checked=true; checkBoxCount.checked=true; checkBoxTimeType.checked=false";
 }
 
 void TestPanels::panels()
@@ -119,7 +140,8 @@ void TestPanels::metadataLayout()
     QMap<int, QString> rows; // by height on screen
     for (QLabel *label : panel->findChildren<QLabel *>())
         rows.insert(label->y(), label->text());
-    QCOMPARE(rows.values(), QStringList({"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"}));
+    QCOMPARE(rows.values(),
+             QStringList({"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"}));
 
     // Tab follows the screen; the notes field keeps Tab for itself.
     panel->findChild<QWidget *>("lineEdit")->setFocus();

@@ -23,29 +23,45 @@ void TestSessions::sessionWindows_data()
     QTest::addColumn<bool>("analysis");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("checks");
-    const QString idle = "stackedWidgetVideos.currentIndex=1; pushButtonStartStop.text=START; pushButtonCancelRecording.enabled=false;";
-    const QString running = "stackedWidgetVideos.currentIndex=0; pushButtonStartStop.text=STOP; pushButtonCancelRecording.enabled=true;";
+    const QString idle =
+        "stackedWidgetVideos.currentIndex=1; pushButtonStartStop.text=START; pushButtonCancelRecording.enabled=false;";
+    const QString running =
+        "stackedWidgetVideos.currentIndex=0; pushButtonStartStop.text=STOP; pushButtonCancelRecording.enabled=true;";
     const QString metadata = "stackedWidgetBottom.currentIndex=0; pushButtonShowGraph.text=Show graph;";
     const QString graph = "stackedWidgetBottom.currentIndex=1; pushButtonShowGraph.text=Show metadata;";
-    const QString manual = "cameraSettings1/heightSlider.enabled=true; cameraSettings2/fovLineEdit.enabled=true;"
-                           "cameraSettings2/clearControlPointsBtn.enabled=false; pushButtonCalibrateWithControlPoints.enabled=false;";
-    const QString points = "cameraSettings1/heightSlider.enabled=false; cameraSettings2/fovLineEdit.enabled=false;"
-                           "cameraSettings2/clearControlPointsBtn.enabled=true; pushButtonCalibrateWithControlPoints.enabled=true;";
-    const struct { const char *tag, *steps; QString checks; } rows[] = {
-        {"fresh", "", idle + metadata + manual + "calibrateManuallyRadioButton.checked=true; cameraSettings2/removeCameraBtn.text=REMOVE; windows=1"},
+    const QString manual =
+        "cameraSettings1/heightSlider.enabled=true; cameraSettings2/fovLineEdit.enabled=true;"
+        "cameraSettings2/clearControlPointsBtn.enabled=false; pushButtonCalibrateWithControlPoints.enabled=false;";
+    const QString points =
+        "cameraSettings1/heightSlider.enabled=false; cameraSettings2/fovLineEdit.enabled=false;"
+        "cameraSettings2/clearControlPointsBtn.enabled=true; pushButtonCalibrateWithControlPoints.enabled=true;";
+    const struct
+    {
+        const char *tag, *steps;
+        QString checks;
+    } rows[] = {
+        {"fresh", "",
+         idle + metadata + manual
+             + "calibrateManuallyRadioButton.checked=true; cameraSettings2/removeCameraBtn.text=REMOVE; windows=1"},
         {"start", "click pushButtonStartStop", running + metadata},
         {"start, stop", "click pushButtonStartStop; click pushButtonStartStop", idle + metadata},
-        {"foreign caption stops", "click pushButtonStartStop; set pushButtonStartStop text OTHER; click pushButtonStartStop", idle},
+        {"foreign caption stops",
+         "click pushButtonStartStop; set pushButtonStartStop text OTHER; click pushButtonStartStop", idle},
         {"graph", "click pushButtonShowGraph", graph + idle},
         {"graph, metadata", "click pushButtonShowGraph; click pushButtonShowGraph", metadata},
-        {"foreign caption shows metadata", "click pushButtonShowGraph; set pushButtonShowGraph text Show Graph; click pushButtonShowGraph", metadata},
+        {"foreign caption shows metadata",
+         "click pushButtonShowGraph; set pushButtonShowGraph text Show Graph; click pushButtonShowGraph", metadata},
         {"toggles independent", "click pushButtonShowGraph; click pushButtonStartStop", graph + running},
         {"control points", "click calibrateUsingControlPointsRadioButton", points},
-        {"control points, manual", "click calibrateUsingControlPointsRadioButton; click calibrateManuallyRadioButton", manual},
-        {"selected manual runs nothing", "set pushButtonCalibrateWithControlPoints enabled true; click calibrateManuallyRadioButton",
+        {"control points, manual", "click calibrateUsingControlPointsRadioButton; click calibrateManuallyRadioButton",
+         manual},
+        {"selected manual runs nothing",
+         "set pushButtonCalibrateWithControlPoints enabled true; click calibrateManuallyRadioButton",
          "pushButtonCalibrateWithControlPoints.enabled=true"},
-        {"panel buttons inert", "click pushButtonShowGraph; click cameraSettings1/pushButton; click cameraSettings1/pushButton_2;"
-                                "click cameraSettings2/pushButton; click cameraSettings2/pushButton_2", graph + idle + "windows=1"},
+        {"panel buttons inert",
+         "click pushButtonShowGraph; click cameraSettings1/pushButton; click cameraSettings1/pushButton_2;"
+         "click cameraSettings2/pushButton; click cameraSettings2/pushButton_2",
+         graph + idle + "windows=1"},
         {"two add dialogs", "click addCameraPushButton; click addCameraPushButton", "AddCamera#=2; windows=3"},
         {"two settings", "menu Tools>Settings; menu Tools>Settings", "Settings#=2; windows=3"},
         {"closed dialog deleted", "click addCameraPushButton; @AddCamera; click pushButton", "AddCamera#=0; windows=1"},
@@ -80,7 +96,8 @@ void TestSessions::startWindowHandsOver_data()
     QTest::newRow("set up recording") << "click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata"
                                       << "SetupRecordingWithMetadata#=1; windows=1; modal.count=0";
     QTest::newRow("analyze, cancelled") << "click commandLinkButtonAnalyze; @AnalyzeVideos"
-                                        << "AnalyzeVideos#=1; windows=1; modal.caption=Open video files; modal.directory=/home; modal.filters=Files (*.*)";
+                                        << "AnalyzeVideos#=1; windows=1; modal.caption=Open video files; "
+                                           "modal.directory=/home; modal.filters=Files (*.*)";
     QTest::newRow("analyze, files") << "answer files FILES; click commandLinkButtonAnalyze; @AnalyzeVideos"
                                     << "AnalyzeVideos#=1; windows=1; modal.count=1";
 }
@@ -90,7 +107,7 @@ void TestSessions::startWindowHandsOver()
     QFETCH(QString, steps);
     QFETCH(QString, checks);
     QTemporaryDir dir;
-    QStringList files{dir.filePath("a.avi"), dir.filePath("b.avi")};
+    QStringList files {dir.filePath("a.avi"), dir.filePath("b.avi")};
     for (const QString &f : files)
         QFile(f).open(QIODevice::WriteOnly);
     QPointer<MainWindow> start = new MainWindow;

@@ -45,7 +45,10 @@ void TestShell::pictures()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray png = file.readAll();
     QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n") && png.mid(12, 4) == "IHDR");
-    auto be32 = [&png](int at) { return int(quint8(png[at])) << 24 | int(quint8(png[at + 1])) << 16 | int(quint8(png[at + 2])) << 8 | int(quint8(png[at + 3])); };
+    auto be32 = [&png](int at) {
+        return int(quint8(png[at])) << 24 | int(quint8(png[at + 1])) << 16 | int(quint8(png[at + 2])) << 8
+            | int(quint8(png[at + 3]));
+    };
     QCOMPARE(QSize(be32(16), be32(20)), size);
     QCOMPARE(int(png[24]), 8); // bit depth
     QCOMPARE(int(png[25]), 2); // truecolour RGB, no alpha
@@ -59,20 +62,23 @@ void TestShell::startWindow_data()
     QTest::addColumn<QString>("checks");
     const QString unchanged = "windows=1; MainWindow#=1;";
     QTest::newRow("open analyzed project") << "click commandLinkButtonOpenProject"
-                                           << unchanged + "modal.caption=Open analyzed project; modal.directory=/home;"
-                                                          "modal.filters=Files (*.tivoro)";
-    QTest::newRow("open analyzed project, chosen") << "answer files PROJECT; click commandLinkButtonOpenProject"
-                                                   << unchanged + "modal.count=1";
+                                           << unchanged
+            + "modal.caption=Open analyzed project; modal.directory=/home;"
+              "modal.filters=Files (*.tivoro)";
+    QTest::newRow("open analyzed project, chosen")
+        << "answer files PROJECT; click commandLinkButtonOpenProject" << unchanged + "modal.count=1";
     for (const char *entry : {"File>Open analyzed project", "File>Open videos", "File>Exit", "Help>About"})
         QTest::newRow(entry) << QString("menu ") + entry << unchanged + "modal.count=0";
     QTest::newRow("settings three times") << "menu Tools>Settings; menu Tools>Settings; menu Tools>Settings"
                                           << "windows=4; Settings#=3; MainWindow#=1";
-    const QString fresh = "lineEdit.text=; timeEdit.text=1:00:00; radioButton.checked=true; radioButton_2.checked=false;"
-                          "radioButton.text=Display time of filming";
+    const QString fresh =
+        "lineEdit.text=; timeEdit.text=1:00:00; radioButton.checked=true; radioButton_2.checked=false;"
+        "radioButton.text=Display time of filming";
     QTest::newRow("settings fresh") << "menu Tools>Settings; @Settings" << fresh;
-    QTest::newRow("settings fresh after OK") << "menu Tools>Settings; @Settings; type lineEdit /srv; click radioButton_2;"
-                                                "key lineEdit Return; @MainWindow; menu Tools>Settings; @Settings"
-                                             << fresh + "; Settings#=1";
+    QTest::newRow("settings fresh after OK")
+        << "menu Tools>Settings; @Settings; type lineEdit /srv; click radioButton_2;"
+           "key lineEdit Return; @MainWindow; menu Tools>Settings; @Settings"
+        << fresh + "; Settings#=1";
     QTest::newRow("time display exclusive") << "menu Tools>Settings; @Settings; click radioButton_2"
                                             << "radioButton.checked=false; radioButton_2.checked=true";
     QTest::newRow("change twice") << "menu Tools>Settings; @Settings; click pushButton_2; click pushButton_2"
@@ -105,7 +111,8 @@ void TestShell::menusAndFocusOrder()
         for (QAction *entry : menu->menu()->actions())
             seen << "  " + entry->text();
     }
-    QCOMPARE(seen.join('|'), QString("File|  Open analyzed project|  Open videos|  Exit|Tools|  Settings|Help|  About"));
+    QCOMPARE(seen.join('|'),
+             QString("File|  Open analyzed project|  Open videos|  Exit|Tools|  Settings|Help|  About"));
 
     // Focus follows creation order, not the order on screen.
     seen.clear();

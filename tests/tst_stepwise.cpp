@@ -27,10 +27,12 @@ void TestStepwise::flow_data()
     QTest::addColumn<QString>("checks");
     const QString setup = "open SetupRecording;";
     const QString settings = "open RecordingSettings;";
-    const QString manual = "pushButtonCalibrateWithControlPoints.enabled=false; cameraSettings1/heightSlider.enabled=true;"
-                           "cameraSettings2/clearControlPointsBtn.enabled=false";
-    const QString points = "pushButtonCalibrateWithControlPoints.enabled=true; cameraSettings1/heightSlider.enabled=false;"
-                           "cameraSettings2/clearControlPointsBtn.enabled=true";
+    const QString manual =
+        "pushButtonCalibrateWithControlPoints.enabled=false; cameraSettings1/heightSlider.enabled=true;"
+        "cameraSettings2/clearControlPointsBtn.enabled=false";
+    const QString points =
+        "pushButtonCalibrateWithControlPoints.enabled=true; cameraSettings1/heightSlider.enabled=false;"
+        "cameraSettings2/clearControlPointsBtn.enabled=true";
     // The window's own buttons sit in "widget"; the camera panels have
     // like-named ones of their own that must not hand over.
     QTest::newRow("back to edit metadata") << setup + "click widget/pushButton_2; @RecordingSettings"
@@ -39,19 +41,23 @@ void TestStepwise::flow_data()
                                      << "windows=1; lonelyCloses=0; SetupRecording#=0";
     QTest::newRow("setup cameras") << settings + "click pushButton; @SetupRecording"
                                    << "windows=1; lonelyCloses=0; RecordingSettings#=0";
-    QTest::newRow("back") << settings + "click pushButton_3; @MainWindow" << "windows=1; lonelyCloses=0; RecordingSettings#=0";
+    QTest::newRow("back") << settings + "click pushButton_3; @MainWindow"
+                          << "windows=1; lonelyCloses=0; RecordingSettings#=0";
     QTest::newRow("back beside a start window") << "open MainWindow;" + settings + "click pushButton_3"
                                                 << "windows=2; MainWindow#=2; RecordingSettings#=0";
-    QTest::newRow("panel buttons inert") << setup + "click cameraSettings1/pushButton; click cameraSettings1/pushButton_2;"
-                                                    "click cameraSettings2/pushButton; click cameraSettings2/pushButton_2"
+    QTest::newRow("panel buttons inert") << setup
+            + "click cameraSettings1/pushButton; click cameraSettings1/pushButton_2;"
+              "click cameraSettings2/pushButton; click cameraSettings2/pushButton_2"
                                          << "windows=1; SetupRecording#=1";
     QTest::newRow("control points") << setup + "click calibrateUsingControlPointsRadioButton" << points;
     QTest::newRow("control points, manual")
         << setup + "click calibrateUsingControlPointsRadioButton; click calibrateManuallyRadioButton" << manual;
     QTest::newRow("control points twice")
-        << setup + "click calibrateUsingControlPointsRadioButton; click calibrateUsingControlPointsRadioButton" << points;
-    QTest::newRow("add dialogs outlive the window") << setup + "click addCameraPushButton; click addCameraPushButton; close"
-                                                    << "windows=2; AddCamera#=2; SetupRecording#=0";
+        << setup + "click calibrateUsingControlPointsRadioButton; click calibrateUsingControlPointsRadioButton"
+        << points;
+    QTest::newRow("add dialogs outlive the window")
+        << setup + "click addCameraPushButton; click addCameraPushButton; close"
+        << "windows=2; AddCamera#=2; SetupRecording#=0";
     QTest::newRow("zoom buttons inert") << "open RecordingWindow; click pushButton; click pushButton_2"
                                         << "windows=1; RecordingWindow#=1";
 }

@@ -84,7 +84,7 @@ void registerBenchmarks()
     for (const char *kind : {"SetupRecordingWithMetadata", "AnalyzeVideos"}) {
         for (const char *button : {"pushButtonStartStop", "pushButtonShowGraph"}) {
             configure(benchmark::RegisterBenchmark((std::string("Click/") + kind + '/' + button).c_str(), clickButton,
-                                                  QString::fromLatin1(kind), QString::fromLatin1(button)));
+                                                   QString::fromLatin1(kind), QString::fromLatin1(button)));
         }
     }
 }

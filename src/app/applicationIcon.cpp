@@ -42,7 +42,10 @@ public:
         return icon().availableSizes(mode, state);
     }
 
-    QIconEngine *clone() const override { return new DeferredIconEngine(m_fileName); }
+    QIconEngine *clone() const override
+    {
+        return new DeferredIconEngine(m_fileName);
+    }
 
 private:
     const QIcon &icon() const

@@ -56,9 +56,9 @@ CameraSettings::~CameraSettings() = default;
 void CameraSettings::setCameraSlidersEnabled(bool enabled)
 {
     const std::initializer_list<QWidget *> manualControls = {
-        ui->heightSlider,   ui->xRotSlider,   ui->yRotSlider,   ui->zRotSlider,   ui->fovSlider,
-        ui->heightLineEdit, ui->xRotLineEdit, ui->yRotLineEdit, ui->zRotLineEdit, ui->fovLineEdit,
-        ui->cameraParamsLabel,
+        ui->heightSlider, ui->xRotSlider,     ui->yRotSlider,        ui->zRotSlider,
+        ui->fovSlider,    ui->heightLineEdit, ui->xRotLineEdit,      ui->yRotLineEdit,
+        ui->zRotLineEdit, ui->fovLineEdit,    ui->cameraParamsLabel,
     };
     for (QWidget *w : manualControls)
         w->setEnabled(enabled);

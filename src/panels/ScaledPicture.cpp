@@ -21,10 +21,8 @@ QPixmap pictureOf(const QLabel *label)
 // Scaled as QLabel scales it, so the pixels are the same.
 QPixmap scaledPicture(const QPixmap &picture, const QSize &size)
 {
-    const QString key = QStringLiteral("tivoro-scaled-%1-%2x%3")
-                            .arg(picture.cacheKey())
-                            .arg(size.width())
-                            .arg(size.height());
+    const QString key =
+        QStringLiteral("tivoro-scaled-%1-%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
     QPixmap scaled;
     if (!QPixmapCache::find(key, &scaled)) {
         scaled = QPixmap::fromImage(picture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -75,8 +73,8 @@ private:
             shown = style->generatedIconPixmap(QIcon::Disabled, shown, &option);
         }
         QPainter painter(m_label);
-        style->drawItemPixmap(&painter, area, int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())),
-                              shown);
+        style->drawItemPixmap(&painter, area,
+                              int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())), shown);
     }
 
     QLabel *m_label;

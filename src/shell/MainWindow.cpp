@@ -17,8 +17,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->commandLinkButtonSetUpRecording, &QCommandLinkButton::clicked, this,
             &MainWindow::setUpRecordingSession);
     connect(ui->commandLinkButtonAnalyze, &QCommandLinkButton::clicked, this, &MainWindow::analyzeVideoFiles);
-    connect(ui->commandLinkButtonOpenProject, &QCommandLinkButton::clicked, this,
-            &MainWindow::openAnalyzedProject);
+    connect(ui->commandLinkButtonOpenProject, &QCommandLinkButton::clicked, this, &MainWindow::openAnalyzedProject);
 }
 
 MainWindow::~MainWindow() = default;
@@ -42,6 +41,5 @@ void MainWindow::analyzeVideoFiles()
 
 void MainWindow::openAnalyzedProject()
 {
-    QFileDialog::getOpenFileName(this, tr("Open analyzed project"), QStringLiteral("/home"),
-                                 tr("Files (*.tivoro)"));
+    QFileDialog::getOpenFileName(this, tr("Open analyzed project"), QStringLiteral("/home"), tr("Files (*.tivoro)"));
 }

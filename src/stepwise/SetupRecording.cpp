@@ -12,10 +12,10 @@ SetupRecording::SetupRecording(QWidget *parent)
     , ui(std::make_unique<Ui::SetupRecording>())
 {
     ui->setupUi(this);
-    tivoro::connectCalibrationChoice(this, {ui->calibrateManuallyRadioButton,
-                                            ui->calibrateUsingControlPointsRadioButton,
-                                            ui->pushButtonCalibrateWithControlPoints,
-                                            ui->cameraSettings1, ui->cameraSettings2});
+    tivoro::connectCalibrationChoice(this,
+                                     {ui->calibrateManuallyRadioButton, ui->calibrateUsingControlPointsRadioButton,
+                                      ui->pushButtonCalibrateWithControlPoints, ui->cameraSettings1,
+                                      ui->cameraSettings2});
     connect(ui->addCameraPushButton, &QPushButton::clicked, this, &SetupRecording::addCamera);
     // The camera panels have buttons of the same names ("Save configuration",
     // "Load configuration"); only this window's own buttons hand over.

@@ -136,8 +136,9 @@ QWidget *play(QWidget *start, const QString &steps)
         } else if (verb == QLatin1String("menu")) {
             const QString choice = step.section(QLatin1Char(' '), 1);
             auto *window = qobject_cast<QMainWindow *>(root);
-            if (!window || !chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
-                                              choice.section(QLatin1Char('>'), 1)))
+            if (!window
+                || !chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
+                                      choice.section(QLatin1Char('>'), 1)))
                 return fail(step, root);
         } else if (verb == QLatin1String("close") && root) {
             root->close();
@@ -160,16 +161,17 @@ QWidget *play(QWidget *start, const QString &steps)
             QTest::keyClicks(w, rest);
         } else if (verb == QLatin1String("call")) {
             const bool ok = rest.contains(QLatin1Char(' '))
-                                ? QMetaObject::invokeMethod(w, qPrintable(rest.section(QLatin1Char(' '), 0, 0)),
-                                                            Q_ARG(bool, rest.endsWith(QLatin1String("true"))))
-                                : QMetaObject::invokeMethod(w, qPrintable(rest));
+                ? QMetaObject::invokeMethod(w, qPrintable(rest.section(QLatin1Char(' '), 0, 0)),
+                                            Q_ARG(bool, rest.endsWith(QLatin1String("true"))))
+                : QMetaObject::invokeMethod(w, qPrintable(rest));
             if (!ok)
                 return fail(step, root);
         } else if (verb == QLatin1String("key")) {
             const QKeySequence keys(rest);
             for (int i = 0; i < int(keys.count()); ++i) {
                 const int k = int(keys[uint(i)]);
-                QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
+                QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask),
+                                Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
             }
         } else if (verb == QLatin1String("set")) {
             const QString property = rest.section(QLatin1Char(' '), 0, 0);
@@ -204,12 +206,12 @@ QString mismatches(QWidget *root, const QString &checks)
             actual = QString::number(n);
         } else if (lhs.startsWith(QLatin1String("modal."))) {
             const QString what = lhs.mid(6);
-            actual = what == QLatin1String("caption")     ? shown.caption
-                     : what == QLatin1String("directory") ? shown.directory
-                     : what == QLatin1String("filters")   ? shown.filters
-                     : what == QLatin1String("entries")   ? shown.entries
-                     : what == QLatin1String("atPointer") ? QVariant(shown.atPointer).toString()
-                                                          : QString::number(shown.count);
+            actual = what == QLatin1String("caption") ? shown.caption
+                : what == QLatin1String("directory")  ? shown.directory
+                : what == QLatin1String("filters")    ? shown.filters
+                : what == QLatin1String("entries")    ? shown.entries
+                : what == QLatin1String("atPointer")  ? QVariant(shown.atPointer).toString()
+                                                      : QString::number(shown.count);
         } else {
             const int dot = lhs.lastIndexOf(QLatin1Char('.'));
             QWidget *w = root ? find(root, lhs.left(dot)) : nullptr;

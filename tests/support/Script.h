@@ -41,9 +41,9 @@ QString mismatches(QWidget *root, const QString &checks);
 } // namespace tivoro::test
 
 // Plays the steps on a window, then checks; reports the first mismatches.
-#define TIVORO_PLAY(root, steps, checks)                                       \
-    do {                                                                       \
-        QWidget *end_ = tivoro::test::play((root), (steps));                   \
-        const QString wrong_ = tivoro::test::mismatches(end_, (checks));       \
-        QVERIFY2(wrong_.isEmpty(), qPrintable(wrong_));                        \
+#define TIVORO_PLAY(root, steps, checks)                                                                               \
+    do {                                                                                                               \
+        QWidget *end_ = tivoro::test::play((root), (steps));                                                           \
+        const QString wrong_ = tivoro::test::mismatches(end_, (checks));                                               \
+        QVERIFY2(wrong_.isEmpty(), qPrintable(wrong_));                                                                \
     } while (false)

@@ -24,7 +24,8 @@ void guardMessages(QtMsgType type, const QMessageLogContext &context, const QStr
     if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
         ++warnings;
         if (QTest::currentTestFunction())
-            QTest::qFail(qPrintable("toolkit message: " + message), context.file ? context.file : __FILE__, context.line);
+            QTest::qFail(qPrintable("toolkit message: " + message), context.file ? context.file : __FILE__,
+                         context.line);
     }
     previousHandler(type, context, message);
 }

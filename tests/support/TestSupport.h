@@ -31,9 +31,9 @@ int warningCount();
 
 // How to answer a modal dialog or popup menu that a handler runs.
 using Answer = std::function<void(QWidget *)>;
-Answer dismiss();                             // Escape
+Answer dismiss(); // Escape
 Answer chooseFiles(const QStringList &paths); // file dialogs
-Answer chooseMenuEntry(int index);            // popup menus
+Answer chooseMenuEntry(int index); // popup menus
 
 // Answers, while it lives, every modal dialog and popup menu that a handler
 // runs with exec(); it acts only inside such a nested event loop, so popups

@@ -204,7 +204,11 @@ QImage drawGraph()
     small.setPixelSize(10);
     p.setFont(small);
     p.setPen(QPen(grey, 1));
-    const struct { int x; const char *word; } markers[] = {{297, "start"}, {743, "pause"}};
+    const struct
+    {
+        int x;
+        const char *word;
+    } markers[] = {{297, "start"}, {743, "pause"}};
     for (const auto &m : markers) {
         p.drawLine(m.x, 4, m.x, 190);
         p.drawText(m.x + 3, 13, QString::fromLatin1(m.word));
@@ -276,8 +280,8 @@ int main(int argc, char *argv[])
     }
     QDir out(args.at(1));
     const bool ok = out.mkpath(QStringLiteral("pictures")) && out.mkpath(QStringLiteral("icons"))
-                    && save(drawScene(), out.filePath(QStringLiteral("pictures/tivoroScene.png")))
-                    && save(drawGraph(), out.filePath(QStringLiteral("pictures/graph.png")))
-                    && save(drawIcon(), out.filePath(QStringLiteral("icons/tivoro.png")));
+        && save(drawScene(), out.filePath(QStringLiteral("pictures/tivoroScene.png")))
+        && save(drawGraph(), out.filePath(QStringLiteral("pictures/graph.png")))
+        && save(drawIcon(), out.filePath(QStringLiteral("icons/tivoro.png")));
     return ok ? 0 : 1;
 }
