@@ -1,6 +1,7 @@
-# What a distribution package carries besides the program: the manual page,
-# a changelog, the licence in Debian's machine-readable form, and the settings for
-# `cmake --build build --target package` (a .deb in the build directory).
+# What a distribution package carries besides the program (the manual page,
+# a changelog, the licence in Debian's machine-readable form) and the
+# settings for `cmake --build build --target package`, which writes the .deb
+# into the build directory.
 set(TIVORO_MAINTAINER "Tivoro developers <maintainer@example.org>" CACHE STRING
   "Maintainer of the package, name <address>; set before publishing")
 
@@ -15,7 +16,7 @@ foreach(file tivoro.1 changelog)
   add_custom_command(OUTPUT ${generated}/${file}.gz
     COMMAND gzip -9nkf ${generated}/${file} DEPENDS ${generated}/${file} VERBATIM)
 endforeach()
-add_custom_target(compressedDocs ALL DEPENDS ${generated}/tivoro.1.gz ${generated}/changelog.gz)
+add_custom_target(tivoro_docs ALL DEPENDS ${generated}/tivoro.1.gz ${generated}/changelog.gz)
 install(FILES ${generated}/tivoro.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -222,7 +222,7 @@ QImage drawGraph()
 
 // The application icon, drawn in a 256-unit square: a camera lens over the
 // activity curves of the graph. Up to 32 pixels the two thin curves blur
-// into the lens, so small sizes get a bolder lens and one thick curve.
+// into the lens, so small sizes get a wider rim and one thick curve.
 void drawIcon(QPainter &p, bool small)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -236,17 +236,16 @@ void drawIcon(QPainter &p, bool small)
     // Lens.
     const QPointF centre(128, small ? 112 : 110);
     const qreal rim = small ? 100 : 82;
-    const qreal glassRadius = 68;
-    QRadialGradient glass(centre, glassRadius + 6);
+    QRadialGradient glass(centre, 74);
     glass.setColorAt(0, QColor(90, 170, 230));
     glass.setColorAt(1, QColor(20, 60, 110));
     p.setBrush(QColor(200, 205, 212));
     p.drawEllipse(centre, rim, rim);
     p.setBrush(glass);
-    p.drawEllipse(centre, glassRadius, glassRadius);
+    p.drawEllipse(centre, 68, 68);
 
-    p.setBrush(Qt::NoBrush);
     if (small) {
+        p.setBrush(Qt::NoBrush);
         const QPointF activity[] = {{28, 220}, {92, 156}, {148, 212}, {228, 132}};
         p.setPen(QPen(QColor(0, 230, 230), 36, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(activity, 4);
