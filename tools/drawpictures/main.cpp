@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtMath>
@@ -219,26 +220,37 @@ QImage drawGraph()
     return img.convertToFormat(QImage::Format_RGB888);
 }
 
-// The application icon: a camera lens over an activity curve.
-QImage drawIcon()
+// The application icon, drawn in a 256-unit square: a camera lens over the
+// activity curves of the graph. Up to 32 pixels the two thin curves blur
+// into the lens, so small sizes get a wider rim and one thick curve.
+void drawIcon(QPainter &p, bool small)
 {
-    const int size = 256;
-    QImage img(size, size, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(28, 36, 48));
-    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+    if (small)
+        p.drawRoundedRect(QRectF(0, 0, 256, 256), 48, 48);
+    else
+        p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
 
     // Lens.
-    QRadialGradient glass(QPointF(128, 110), 74);
+    const QPointF centre(128, small ? 112 : 110);
+    const qreal rim = small ? 100 : 82;
+    QRadialGradient glass(centre, 74);
     glass.setColorAt(0, QColor(90, 170, 230));
     glass.setColorAt(1, QColor(20, 60, 110));
     p.setBrush(QColor(200, 205, 212));
-    p.drawEllipse(QPointF(128, 110), 82, 82);
+    p.drawEllipse(centre, rim, rim);
     p.setBrush(glass);
-    p.drawEllipse(QPointF(128, 110), 68, 68);
+    p.drawEllipse(centre, 68, 68);
+
+    if (small) {
+        p.setBrush(Qt::NoBrush);
+        const QPointF activity[] = {{28, 220}, {92, 156}, {148, 212}, {228, 132}};
+        p.setPen(QPen(QColor(0, 230, 230), 36, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(activity, 4);
+        return;
+    }
     p.setBrush(QColor(255, 255, 255, 170));
     p.drawEllipse(QPointF(104, 86), 16, 12);
 
@@ -255,6 +267,15 @@ QImage drawIcon()
     p.drawPolyline(count);
     p.setPen(QPen(QColor(0, 230, 230), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(activity);
+}
+
+QImage drawIcon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.scale(size / 256.0, size / 256.0);
+    drawIcon(p, size <= 32);
     p.end();
     return img;
 }
@@ -263,6 +284,22 @@ bool save(const QImage &img, const QString &path)
 {
     if (img.save(path, "PNG"))
         return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool saveScalableIcon(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Tivoro"));
+    QPainter p;
+    if (p.begin(&svg)) {
+        drawIcon(p, false);
+        return p.end();
+    }
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
@@ -279,9 +316,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     QDir out(args.at(1));
-    const bool ok = out.mkpath(QStringLiteral("pictures")) && out.mkpath(QStringLiteral("icons"))
+    bool ok = out.mkpath(QStringLiteral("pictures")) && out.mkpath(QStringLiteral("icons"))
         && save(drawScene(), out.filePath(QStringLiteral("pictures/tivoroScene.png")))
-        && save(drawGraph(), out.filePath(QStringLiteral("pictures/graph.png")))
-        && save(drawIcon(), out.filePath(QStringLiteral("icons/tivoro.png")));
-    return ok ? 0 : 1;
+        && save(drawGraph(), out.filePath(QStringLiteral("pictures/graph.png")));
+    // Every size a desktop asks for; the program itself carries the 256 one.
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+        ok = ok && save(drawIcon(size), out.filePath(QStringLiteral("icons/tivoro-%1.png").arg(size)));
+    return ok && saveScalableIcon(out.filePath(QStringLiteral("icons/tivoro.svg"))) ? 0 : 1;
 }

@@ -1,0 +1,53 @@
+// A toolkit plugin that the package test loads into the packaged program
+// through QT_QPA_GENERIC_PLUGINS, so that the program needs no test hook:
+// once a top-level window has painted, it names the window's class on
+// standard error and closes every window, and the program ends as it does
+// when a user closes it.
+#include <QGenericPlugin>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+class PaintWatcher : public QObject
+{
+public:
+    PaintWatcher() { QCoreApplication::instance()->installEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow()) {
+            m_painted = true;
+            std::fprintf(stderr, "painted %s\n", watched->metaObject()->className());
+            // After this paint has run to its end.
+            QMetaObject::invokeMethod(this, &PaintWatcher::closeWindows, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void closeWindows()
+    {
+        for (QWindow *window : QGuiApplication::topLevelWindows())
+            window->close();
+    }
+
+    bool m_painted = false;
+};
+
+} // namespace
+
+class QuitAfterPaint : public QGenericPlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "quitAfterPaint.json")
+
+public:
+    QObject *create(const QString &, const QString &) override { return new PaintWatcher; }
+};
+
+#include "QuitAfterPaint.moc"

@@ -1,0 +1,85 @@
+# Builds the package in a scratch Release tree that holds the program only,
+# then checks it as a distribution and a user would: files, dependencies,
+# lintian, the validators, and the packaged program started offscreen.
+# Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER, QT6 and PLUGINS.
+
+# Runs a command that must succeed; standard output in `out`, error in `err`.
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}\n${output}${error}")
+  endif()
+  set(out "${output}" PARENT_SCOPE)
+  set(err "${error}" PARENT_SCOPE)
+endfunction()
+
+function(expect text)
+  foreach(pattern IN LISTS ARGN)
+    if(NOT text MATCHES "${pattern}")
+      message(FATAL_ERROR "no match for ${pattern} in:\n${text}")
+    endif()
+  endforeach()
+endfunction()
+
+set(build ${WORK_DIR}/build)
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${build} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX}
+  -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER} -DCMAKE_BUILD_TYPE=Release -DTIVORO_QT6=${QT6}
+  -DTIVORO_TESTS=OFF -DTIVORO_TOOLS=OFF -DTIVORO_BENCH=OFF)
+file(GLOB deb ${build}/*.deb)
+file(REMOVE_RECURSE ${WORK_DIR}/unpacked ${deb})
+run(${CMAKE_COMMAND} --build ${build} --target package)
+file(GLOB deb ${build}/tivoro_*.deb)
+run(dpkg-deb --field ${deb} Version Depends)
+string(REGEX MATCH "Version: ([^\n]+)" version "${out}")
+set(version ${CMAKE_MATCH_1})
+# Dependencies are read from the binary: this build's Qt only.
+if(QT6)
+  set(qt 6)
+else()
+  set(qt 5)
+endif()
+expect("${out}" "libqt${qt}core${qt}" "libqt${qt}gui${qt}" "libqt${qt}widgets${qt}")
+if(out MATCHES "libqt[^${qt}]")
+  message(FATAL_ERROR "another Qt in ${out}")
+endif()
+
+run(lintian --fail-on error ${deb})
+message(STATUS "${deb}\nlintian: ${out}${err}")
+set(root ${WORK_DIR}/unpacked)
+run(dpkg-deb -x ${deb} ${root})
+
+# Desktop entry, metainfo and icons agree on one id; the release is this one.
+file(GLOB entry ${root}/usr/share/applications/*.desktop)
+get_filename_component(id "${entry}" NAME_WLE)
+file(READ "${entry}" text)
+expect("${text}" "\nExec=tivoro\n" "\nIcon=${id}\n")
+set(metainfo ${root}/usr/share/metainfo/${id}.metainfo.xml)
+file(READ ${metainfo} text)
+expect("${text}" "<id>${id}</id>" "desktop-id\">${id}.desktop<" "<release version=\"${version}\"")
+foreach(size 16 24 32 48 64 128 256 512)
+  list(APPEND files usr/share/icons/hicolor/${size}x${size}/apps/${id}.png)
+endforeach()
+foreach(file usr/bin/tivoro ${files} usr/share/icons/hicolor/scalable/apps/${id}.svg
+    usr/share/man/man1/tivoro.1.gz usr/share/doc/tivoro/copyright)
+  if(NOT EXISTS ${root}/${file})
+    message(FATAL_ERROR "not in the package: ${file}")
+  endif()
+endforeach()
+
+run(desktop-file-validate ${entry})
+# Hints pass: two main categories (Science, Education) always earn one.
+if(out MATCHES "error:|warning:")
+  message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+run(appstreamcli validate --no-net ${metainfo})
+run(man --warnings -l ${root}/usr/share/man/man1/tivoro.1.gz)
+expect("${err}" "^$")
+
+# The plugin closes the windows once the start window has painted; the
+# minute only bounds a program that never paints.
+file(MAKE_DIRECTORY ${WORK_DIR}/runtime)
+run(chmod 700 ${WORK_DIR}/runtime)
+run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${WORK_DIR}/runtime QT_PLUGIN_PATH=${PLUGINS}
+  QT_QPA_GENERIC_PLUGINS=tivoroquitafterpaint timeout 60 ${root}/usr/bin/tivoro)
+string(REGEX REPLACE "This plugin does not support[^\n]*\n" "" err "${err}")
+expect("${err}" "^painted MainWindow\n$")
