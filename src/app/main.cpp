@@ -1,10 +1,12 @@
 #include "app/applicationIcon.h"
+#include "app/highDpi.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    tivoro::enableHighDpiScaling();
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
     MainWindow window;

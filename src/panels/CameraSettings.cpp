@@ -3,6 +3,7 @@
 
 #include "panels/ScaledPicture.h"
 
+#include <QLayout>
 #include <QMenu>
 
 namespace {
@@ -32,6 +33,10 @@ CameraSettings::CameraSettings(QWidget *parent)
     , ui(std::make_unique<Ui::CameraSettings>())
 {
     ui->setupUi(this);
+    // The designed minimum holds as long as the texts fit in it; a larger
+    // desktop font needs more room, and embedding windows must not squeeze
+    // the panel below that.
+    setMinimumSize(minimumSize().expandedTo(layout()->minimumSize()));
 
     const SliderField pairs[] = {
         {ui->heightSlider, ui->heightLineEdit}, {ui->xRotSlider, ui->xRotLineEdit},

@@ -1,5 +1,8 @@
 #pragma once
 
+// Relative: the benchmarks' baseline sees only this directory, not src/.
+#include "../../src/app/highDpi.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,10 +12,17 @@ namespace tivoro {
 // For programs that draw without a screen (tests, benchmarks, tools): the
 // offscreen platform unless a display is there, and a private runtime
 // directory where the session has none (the toolkit warns otherwise).
+// Scales for dense screens as the program does.
 inline void prepareHeadless(bool preferDisplay = false)
 {
+    enableHighDpiScaling();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !(preferDisplay && !qEnvironmentVariableIsEmpty("DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen screen claims 100 dpi, which Qt 5 would scale by 100/96
+    // like a real screen; 96 as in Qt 6 keeps its pixels whole, and
+    // QT_SCALE_FACTOR then gives exactly the ratio asked for.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         static QTemporaryDir runtimeDir; // created 0700, removed at exit
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));

@@ -56,6 +56,12 @@ int main(int argc, char *argv[])
     tivoro::prepareHeadless(true);
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
+    // Another desktop font, to see how the forms make room: TIVORO_FONT="Noto Sans,10".
+    if (qEnvironmentVariableIsSet("TIVORO_FONT")) {
+        QFont font;
+        if (font.fromString(qEnvironmentVariable("TIVORO_FONT")))
+            QApplication::setFont(font);
+    }
     const QStringList args = app.arguments();
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", qPrintable(args.value(0)));
