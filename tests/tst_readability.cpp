@@ -136,7 +136,7 @@ QStringList unreadable(QWidget *window)
     QStringList found;
     const QList<QWidget *> widgets = window->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
-        if (!w->isVisible())
+        if (!w->isVisible()) // such as the other pages of a stacked widget
             continue;
         const Room room = roomOf(w);
         const QString text = QString(room.text).replace(QLatin1Char('\n'), QLatin1String("\\n"));
@@ -152,7 +152,6 @@ QStringList unreadable(QWidget *window)
                          .arg(room.has.height());
         if (auto *label = qobject_cast<QLabel *>(w))
             found << blurred(label);
-        // Hidden pages of a stacked widget are skipped above.
         if (!fromForm(w))
             continue;
         for (int i = widgets.indexOf(w) + 1; i < widgets.size(); ++i) {
@@ -164,12 +163,6 @@ QStringList unreadable(QWidget *window)
     }
     found.removeAll(QString());
     return found;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -213,10 +206,10 @@ void TestReadability::readableAtDesktopFonts()
     QWidget *window = openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-    settle();
+    QCoreApplication::processEvents(); // layout
     QStringList found = unreadable(window);
     window->resize(window->size() * 1.3);
-    settle();
+    QCoreApplication::processEvents(); // layout
     for (const QString &fault : unreadable(window)) {
         if (!found.contains(fault))
             found << fault + QStringLiteral(" (at %1x%2)").arg(window->width()).arg(window->height());
