@@ -1,3 +1,4 @@
+#include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
 #include "shell/MainWindow.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
     MainWindow window;
+    new IdleWarmUp(&window); // owned by the window
     window.show();
     return app.exec();
 }
