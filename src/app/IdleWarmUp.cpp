@@ -24,9 +24,9 @@ QPixmap picture(const char *path)
 }
 
 // Loads the font's engine as widgets measure with it, and rasterises every
-// printable ASCII character at each of the sub-pixel positions that text
-// is drawn at.
-void prepareFont(const QFont &font)
+// printable ASCII character at one of the sub-pixel positions that text is
+// drawn at.
+void prepareGlyphs(const QFont &font, qreal subPixel)
 {
     static const QString printable = [] {
         QString text;
@@ -38,8 +38,7 @@ void prepareFont(const QFont &font)
     QImage canvas(8, 8, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&canvas);
     painter.setFont(font);
-    for (qreal x : {0.0, 0.25, 0.5, 0.75})
-        painter.drawText(QPointF(x, 0), printable);
+    painter.drawText(QPointF(subPixel, 0), printable);
 }
 
 QFont formFont(int pointSize, bool bold)
@@ -64,11 +63,12 @@ IdleWarmUp::IdleWarmUp(QWidget *startWindow)
             tivoro::prepareScaledPicture(m_scene, sceneArea * m_window->devicePixelRatioF());
             m_scene = QPixmap();
         },
-        [] { prepareFont(formFont(0, false)); },
-        // The activity graph panel's own sizes.
-        [] { prepareFont(formFont(11, false)); },
-        [] { prepareFont(formFont(15, true)); },
     };
+    // The activity graph panel has two sizes of its own.
+    for (const QFont &font : {formFont(0, false), formFont(11, false), formFont(15, true)}) {
+        for (qreal subPixel : {0.0, 0.25, 0.5, 0.75})
+            m_pieces.emplace_back([font, subPixel] { prepareGlyphs(font, subPixel); });
+    }
     startWindow->installEventFilter(this);
 }
 
