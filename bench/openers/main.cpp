@@ -5,7 +5,8 @@
 // new window, idle 300 ms again, to the next click. One chain per process:
 //   tivoro-bench-openers CHAIN [cold]
 // prints, tab-separated, one "figure, wall ms, process CPU ms" line per
-// opening, and first the resident memory of the idle start window. "cold"
+// opening (the start window's own first), and the resident memory of the
+// idle start window. "cold"
 // leaves out the idle-time warm-up, so that one binary gives the figures
 // with and without. bench/run-openers runs every chain, under Xvfb when
 // there is one.
@@ -207,8 +208,8 @@ public:
 private:
     void opened(double ms, double cpuMs)
     {
-        if (m_next > 0)
-            std::printf("%s\t%.3f\t%.3f\n", m_steps[m_next - 1].figure, ms, cpuMs);
+        const char *figure = m_next > 0 ? m_steps[m_next - 1].figure : "start window, constructed to first paint";
+        std::printf("%s\t%.3f\t%.3f\n", figure, ms, cpuMs);
         QTimer::singleShot(idleMs, [this] { next(); });
     }
 
