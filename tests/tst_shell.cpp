@@ -1,6 +1,7 @@
 #include "support/Script.h"
 #include "support/TestSupport.h"
 
+#include "app/IdleWarmUp.h"
 #include "shell/MainWindow.h"
 #include "shell/Settings.h"
 
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void startWindow();
     void menusAndFocusOrder();
     void settingsSwatchesStayRed();
+    void idleWarmUp_data();
+    void idleWarmUp();
 };
 
 void TestShell::pictures_data()
@@ -145,6 +148,49 @@ void TestShell::settingsSwatchesStayRed()
     for (int i = 0; i < 1000; ++i)
         play(start, "menu Tools>Settings; @Settings; key lineEdit Escape");
     QCOMPARE(QApplication::allWidgets().size(), widgets);
+}
+
+void TestShell::idleWarmUp_data()
+{
+    // What the user does once the first run has ended, and how many runs
+    // then got through every piece.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("left idle") << "" << 1;
+    QTest::newRow("pointer comes back") << "enter" << 2;
+    QTest::newRow("key pressed while it runs") << "enter; key" << 1;
+    QTest::newRow("pointer back after a press") << "enter; key; enter" << 2;
+    QTest::newRow("click while it runs") << "enter; click" << 1;
+}
+
+void TestShell::idleWarmUp()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, runs);
+    auto *plain = new MainWindow;
+    plain->show();
+    auto *window = new MainWindow;
+    auto *warmUp = new IdleWarmUp(window);
+    QSignalSpy finished(warmUp, &IdleWarmUp::finished);
+    window->show();
+    QVERIFY(finished.wait()); // from the first paint on
+    for (const QString &step : steps.split(';', Qt::SkipEmptyParts)) {
+        if (step.trimmed() == "enter") {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), window->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(window, &enter);
+        } else if (step.trimmed() == "key") {
+            QTest::keyClick(window, Qt::Key_Tab);
+        } else { // on the menu bar, right of the menus
+            QMenuBar *bar = window->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 5, bar->height() / 2));
+        }
+    }
+    if (finished.size() < runs)
+        QVERIFY(finished.wait());
+    QTest::qWait(50); // a run that should have stopped would end here
+    QCOMPARE(finished.size(), runs);
+    // The same widgets as a start window without it, and nothing else.
+    QCOMPARE(QApplication::allWidgets().size(), 2 * (plain->findChildren<QWidget *>().size() + 1));
 }
 
 TIVORO_TEST_MAIN(TestShell)

@@ -1,3 +1,4 @@
+#include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
 #include "app/highDpi.h"
 #include "shell/MainWindow.h"
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
     MainWindow window;
+    new IdleWarmUp(&window); // owned by the window
     window.show();
     return app.exec();
 }

@@ -89,4 +89,9 @@ void shareScaledPicture(QLabel *label)
     new ScaledPicturePainter(label);
 }
 
+void prepareScaledPicture(const QPixmap &picture, const QSize &size)
+{
+    scaledPicture(picture, size);
+}
+
 } // namespace tivoro

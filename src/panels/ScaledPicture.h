@@ -1,6 +1,8 @@
 #pragma once
 
 class QLabel;
+class QPixmap;
+class QSize;
 
 namespace tivoro {
 
@@ -10,5 +12,9 @@ namespace tivoro {
 // picture and size for the whole process instead; what it shows does not
 // change, and its own pixmap stays the original picture.
 void shareScaledPicture(QLabel *label);
+
+// Makes the shared copy of `picture` for a picture area of `size` device
+// pixels now, so that the first label to paint it finds it made.
+void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 
 } // namespace tivoro
