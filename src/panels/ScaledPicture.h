@@ -1,6 +1,7 @@
 #pragma once
 
 class QLabel;
+class QPixmap;
 
 namespace tivoro {
 
@@ -10,5 +11,8 @@ namespace tivoro {
 // picture and size for the whole process instead; what it shows does not
 // change, and its own pixmap stays the original picture.
 void shareScaledPicture(QLabel *label);
+
+// The label's picture by value, under Qt 5 and Qt 6 alike; null if it has none.
+QPixmap pictureOf(const QLabel *label);
 
 } // namespace tivoro

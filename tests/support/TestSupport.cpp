@@ -17,9 +17,7 @@ int warnings = 0;
 
 void guardMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    // The offscreen platform reports window operations it cannot do; that
-    // is the platform talking, not the program, and not worth a log line.
-    if (message.startsWith(QLatin1String("This plugin does not support")))
+    if (isPlatformNotice(message))
         return;
     if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
         ++warnings;
