@@ -59,7 +59,8 @@ void TestAccessibility::everyControlHasAName()
 
     QStringList unnamed;
     int named = 0;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
         if (!needsName(w))
             continue;
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);

@@ -11,7 +11,7 @@ using namespace tivoro::test;
 
 namespace {
 
-QStringList actions; // the first line says how to replay them
+QStringList actions; // the first line says how to replay them; clazy:exclude=non-pod-global-static
 
 // Also runs on a crash, which leaves only this to replay the run from.
 extern "C" void printRun(int signal)
@@ -73,7 +73,8 @@ private Q_SLOTS:
             if (visibleTopLevelCount() == 0 && openWindowOfKind(kind))
                 actions << QStringLiteral("open %1").arg(kind);
             QList<QWidget *> windows; // in the order they appeared, not by address, so that a seed replays
-            for (QWidget *w : ownWindows()) {
+            const QList<QWidget *> all = ownWindows();
+            for (QWidget *w : all) {
                 if (!w->property("monkeySeen").isValid())
                     w->setProperty("monkeySeen",
                                    QStringLiteral("%1 %2")
@@ -81,8 +82,9 @@ private Q_SLOTS:
                                        .arg(QLatin1String(w->metaObject()->className())));
                 if (w->isVisible())
                     windows << w;
-                for (QPushButton *b :
-                     qobject_cast<QColorDialog *>(w) ? w->findChildren<QPushButton *>() : QList<QPushButton *>())
+                const QList<QPushButton *> buttons =
+                    qobject_cast<QColorDialog *>(w) ? w->findChildren<QPushButton *>() : QList<QPushButton *>();
+                for (QPushButton *b : buttons)
                     if (b->text() == QColorDialog::tr("&Pick Screen Color"))
                         b->setEnabled(false); // headless: no pixels, a warning
             }
@@ -98,7 +100,8 @@ private Q_SLOTS:
             const QString where = QLatin1String(window->metaObject()->className());
             auto widget = [&](auto wanted) { // mostly one a person would aim at, now and then any
                 QList<QWidget *> found {window};
-                for (QWidget *w : window->findChildren<QWidget *>())
+                const QList<QWidget *> children = window->findChildren<QWidget *>();
+                for (QWidget *w : children)
                     if (w->window() == window && w->isVisible() && w->isEnabled() && !w->visibleRegion().isEmpty()
                         && (wanted(w) || pick(5) == 0))
                         found << w;

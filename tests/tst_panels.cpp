@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <utility>
+
 using namespace tivoro::test;
 
 namespace {
@@ -138,7 +140,8 @@ void TestPanels::metadataLayout()
 {
     QWidget *panel = showPanel("metadata");
     QMap<int, QString> rows; // by height on screen
-    for (QLabel *label : panel->findChildren<QLabel *>())
+    const QList<QLabel *> labels = panel->findChildren<QLabel *>();
+    for (QLabel *label : labels)
         rows.insert(label->y(), label->text());
     QCOMPARE(rows.values(),
              QStringList({"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"}));
@@ -241,7 +244,7 @@ void TestPanels::sharedScaledPicture()
             tivoro::shareScaledPicture(labels.last());
     }
     for (const QSize &labelSize : {size, size / 2}) {
-        for (QLabel *label : labels)
+        for (QLabel *label : std::as_const(labels))
             label->resize(labelSize);
         QCOMPARE(labels[1]->grab().toImage(), labels[0]->grab().toImage());
         QCOMPARE(labels[2]->grab().toImage(), labels[0]->grab().toImage());

@@ -109,9 +109,11 @@ void TestShell::menusAndFocusOrder()
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QStringList seen;
-    for (QAction *menu : window->menuBar()->actions()) {
+    const QList<QAction *> menus = window->menuBar()->actions();
+    for (QAction *menu : menus) {
         seen << menu->text();
-        for (QAction *entry : menu->menu()->actions())
+        const QList<QAction *> entries = menu->menu()->actions();
+        for (QAction *entry : entries)
             seen << "  " + entry->text();
     }
     QCOMPARE(seen.join('|'),
@@ -133,7 +135,8 @@ void TestShell::settingsSwatchesStayRed()
     start->show();
     QWidget *settings = play(start, "menu Tools>Settings; @Settings; click pushButton_2");
     QVERIFY(settings);
-    for (QColorDialog *picker : topLevels<QColorDialog>()) {
+    const QList<QColorDialog *> pickers = topLevels<QColorDialog>();
+    for (QColorDialog *picker : pickers) {
         picker->setCurrentColor(Qt::blue);
         picker->accept();
     }

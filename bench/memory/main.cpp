@@ -7,9 +7,9 @@
 //                                   of the recording session window, freed heap
 //                                   memory handed back first
 #include "support/BenchSupport.h"
-#include "support/WindowKinds.h"
 
 #include "app/applicationIcon.h"
+#include "common/windowKinds.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -41,8 +41,8 @@ bool baseline()
 bool kinds()
 {
     std::vector<std::unique_ptr<QWidget>> windows;
-    for (const QString &kind : tivoro::test::windowKindNames()) {
-        windows.emplace_back(tivoro::test::openWindowOfKind(kind));
+    for (const QString &kind : tivoro::windowKindNames()) {
+        windows.emplace_back(tivoro::openWindowOfKind(kind));
         if (!waitForPaint(windows.back().get())) {
             std::fprintf(stderr, "%s was never painted\n", qPrintable(kind));
             return false;
@@ -55,7 +55,7 @@ bool kinds()
 // Opened and closed as the start window does it: deleted on close.
 bool cycle()
 {
-    QWidget *window = tivoro::test::openWindowOfKind(QStringLiteral("SetupRecordingWithMetadata"));
+    QWidget *window = tivoro::openWindowOfKind(QStringLiteral("SetupRecordingWithMetadata"));
     if (!window)
         return false;
     const bool painted = waitForPaint(window);

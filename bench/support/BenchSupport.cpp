@@ -13,16 +13,10 @@ namespace {
 QtMessageHandler previousHandler = nullptr;
 int warnings = 0;
 
-// The offscreen plugin reports window operations it cannot do; that is the
-// platform talking, not the program, and printing it would be timed too.
-bool isPlatformNotice(const QString &message)
-{
-    return message.startsWith(QLatin1String("This plugin does not support"));
-}
-
 void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (isPlatformNotice(message))
+    // Not even printed: printing would be timed too.
+    if (tivoro::isPlatformNotice(message))
         return;
     if (type != QtDebugMsg && type != QtInfoMsg)
         ++warnings;

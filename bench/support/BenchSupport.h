@@ -25,9 +25,9 @@ bool waitForPaint(QWidget *window);
 // Shows the window and waits for its first paint.
 bool showAndPaint(QWidget *window);
 
-// Gives the bare baseline window the start window's size: filling and
-// flushing a fresh backing store of that many pixels is part of the floor,
-// not of our cost.
+// Gives a window built without our code the start window's size: filling
+// and flushing a fresh backing store of that many pixels is part of the
+// floor, not of our cost.
 void sizeAsStartWindow(QWidget *bareWindow);
 
 // Resident memory of this process in KiB from /proc/self/status: VmRSS now,

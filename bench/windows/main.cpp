@@ -3,10 +3,12 @@
 // (page switch and repaint). One sample per repetition, so that the median
 // is the median of single openings and clicks. The first repetition of a
 // kind (the "first" row) also pays for what the run had not loaded yet.
+//   tivoro-bench-windows --kinds     prints each window kind's class name
+//                                    and title, one a line, for bench/run
 #include "support/BenchSupport.h"
-#include "support/WindowKinds.h"
 
 #include "app/applicationIcon.h"
+#include "common/windowKinds.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,7 +32,7 @@ constexpr int repetitions = 30;
 void openWindow(benchmark::State &state, const QString &kind)
 {
     for (auto _ : state) {
-        std::unique_ptr<QWidget> window(tivoro::test::openWindowOfKind(kind));
+        std::unique_ptr<QWidget> window(tivoro::openWindowOfKind(kind));
         if (!window || !waitForPaint(window.get())) {
             state.SkipWithError("no such window, or never painted");
             break;
@@ -47,7 +50,7 @@ void clickButton(benchmark::State &state, const QString &kind, const QString &bu
 {
     for (auto _ : state) {
         state.PauseTiming();
-        std::unique_ptr<QWidget> window(tivoro::test::openWindowOfKind(kind));
+        std::unique_ptr<QWidget> window(tivoro::openWindowOfKind(kind));
         QPushButton *button = window ? window->findChild<QPushButton *>(buttonName) : nullptr;
         const bool ready = button && waitForPaint(window.get());
         state.ResumeTiming();
@@ -79,7 +82,7 @@ void configure(benchmark::internal::Benchmark *benchmark)
 
 void registerBenchmarks()
 {
-    for (const QString &kind : tivoro::test::windowKindNames())
+    for (const QString &kind : tivoro::windowKindNames())
         configure(benchmark::RegisterBenchmark(("Open/" + kind.toStdString()).c_str(), openWindow, kind));
     for (const char *kind : {"SetupRecordingWithMetadata", "AnalyzeVideos"}) {
         for (const char *button : {"pushButtonStartStop", "pushButtonShowGraph"}) {
@@ -93,6 +96,11 @@ void registerBenchmarks()
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--kinds") == 0) {
+        for (const tivoro::WindowKind &kind : tivoro::windowKinds)
+            std::printf("%s %s\n", kind.className, kind.title);
+        return 0;
+    }
     prepareHeadless();
     guardMessages();
     benchmark::Initialize(&argc, argv);

@@ -18,6 +18,9 @@ public:
     ~CameraSettings() override;
 
 public slots:
+    // Manual calibration on (true) or calibration by control points: the
+    // sliders, their number fields and the parameters label follow
+    // `enabled`, the clear-control-points button and its tip the opposite.
     void setCameraSlidersEnabled(bool enabled);
     void usingVideoFile();
 

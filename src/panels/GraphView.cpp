@@ -1,5 +1,7 @@
 #include "panels/GraphView.h"
 
+#include "panels/ScaledPicture.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -20,11 +22,7 @@ GraphView::~GraphView() = default;
 void GraphView::attach(QLabel *picture, QScrollBar *scrollBar)
 {
     m_picture = picture;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    m_original = picture->pixmap();
-#else
-    m_original = picture->pixmap(Qt::ReturnByValue);
-#endif
+    m_original = tivoro::pictureOf(picture);
     m_zoomed = m_original;
     // The label's width is the window's width, and away from the left end
     // the view paints the label's window of the picture.

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
-namespace {
+namespace tivoro {
 
 QPixmap pictureOf(const QLabel *label)
 {
@@ -17,6 +17,10 @@ QPixmap pictureOf(const QLabel *label)
     return label->pixmap(Qt::ReturnByValue);
 #endif
 }
+
+} // namespace tivoro
+
+namespace {
 
 // Scaled as QLabel scales it, so the pixels are the same.
 QPixmap scaledPicture(const QPixmap &picture, const QSize &size)
@@ -48,7 +52,7 @@ protected:
     {
         if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents())
             return false;
-        const QPixmap picture = pictureOf(m_label);
+        const QPixmap picture = tivoro::pictureOf(m_label);
         if (picture.isNull())
             return false;
         paint(picture);

@@ -17,8 +17,6 @@ SetupRecording::SetupRecording(QWidget *parent)
                                       ui->pushButtonCalibrateWithControlPoints, ui->cameraSettings1,
                                       ui->cameraSettings2});
     connect(ui->addCameraPushButton, &QPushButton::clicked, this, &SetupRecording::addCamera);
-    // The camera panels have buttons of the same names ("Save configuration",
-    // "Load configuration"); only this window's own buttons hand over.
     connect(ui->pushButton_2, &QPushButton::clicked, this, &SetupRecording::backToMetadata);
     connect(ui->pushButton, &QPushButton::clicked, this, &SetupRecording::startRecording);
 }

@@ -22,16 +22,29 @@ struct Shown
     QString caption, directory, filters, entries;
     int count = 0;
     bool atPointer = false;
-} shown;
+};
+
+Shown &shown()
+{
+    static Shown last;
+    return last;
+}
 
 QPoint lastClick; // on screen
+
+int lonelyCloses = 0;
 
 // Hand-overs show the next window before closing their own; this counts
 // closes that left no other window visible, however briefly.
 class CloseWatcher : public QObject
 {
 public:
-    int lonelyCloses = 0;
+    CloseWatcher()
+    {
+        lonelyCloses = 0;
+        qApp->installEventFilter(this);
+    }
+    ~CloseWatcher() override { qApp->removeEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -42,14 +55,15 @@ protected:
             ++lonelyCloses;
         return false;
     }
-} closeWatcher;
+};
 
 QWidget *find(QWidget *root, const QString &path)
 {
     if (path == QLatin1String("."))
         return root;
     QWidget *w = root;
-    for (const QString &name : path.split(QLatin1Char('/'))) {
+    const QStringList names = path.split(QLatin1Char('/'));
+    for (const QString &name : names) {
         w = w ? w->findChild<QWidget *>(name) : nullptr;
     }
     return w;
@@ -57,21 +71,23 @@ QWidget *find(QWidget *root, const QString &path)
 
 void remember(QWidget *target)
 {
-    shown.caption = target->windowTitle();
-    shown.directory.clear();
-    shown.filters.clear();
-    shown.entries.clear();
-    ++shown.count;
+    Shown &last = shown();
+    last.caption = target->windowTitle();
+    last.directory.clear();
+    last.filters.clear();
+    last.entries.clear();
+    ++last.count;
     if (auto *dialog = qobject_cast<QFileDialog *>(target)) {
-        shown.directory = dialog->directory().absolutePath();
-        shown.filters = dialog->nameFilters().join(QLatin1Char(','));
+        last.directory = dialog->directory().absolutePath();
+        last.filters = dialog->nameFilters().join(QLatin1Char(','));
     }
     if (auto *menu = qobject_cast<QMenu *>(target)) {
         QStringList texts;
-        for (QAction *a : menu->actions())
+        const QList<QAction *> entries = menu->actions();
+        for (QAction *a : entries)
             texts << a->text();
-        shown.entries = texts.join(QLatin1Char(','));
-        shown.atPointer = menu->pos() == lastClick;
+        last.entries = texts.join(QLatin1Char(','));
+        last.atPointer = menu->pos() == lastClick;
     }
 }
 
@@ -92,7 +108,8 @@ Answer answerFor(const QString &how)
 
 QWidget *visibleWindowOf(const QString &className)
 {
-    for (QWidget *w : ownWindows()) {
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows) {
         if (w->isVisible() && QLatin1String(w->metaObject()->className()) == className)
             return w;
     }
@@ -110,15 +127,15 @@ QWidget *fail(const QString &step, QWidget *root)
 QWidget *play(QWidget *start, const QString &steps)
 {
     QPointer<QWidget> root = start; // a hand-over deletes the window it leaves
-    shown = Shown();
-    closeWatcher.lonelyCloses = 0;
-    qApp->installEventFilter(&closeWatcher);
+    shown() = Shown();
+    const CloseWatcher closeWatcher;
     std::unique_ptr<ExecAnswerer> answerer;
     auto answer = [&answerer](const QString &how) { answerer = std::make_unique<ExecAnswerer>(answerFor(how)); };
     answer(QStringLiteral("dismiss"));
 
-    for (QString step : steps.split(QRegularExpression(QStringLiteral("[;\n]")))) {
-        step = step.trimmed();
+    const QStringList lines = steps.split(QRegularExpression(QStringLiteral("[;\n]")));
+    for (const QString &line : lines) {
+        const QString step = line.trimmed();
         if (step.isEmpty())
             continue;
         const QString verb = step.section(QLatin1Char(' '), 0, 0);
@@ -181,15 +198,15 @@ QWidget *play(QWidget *start, const QString &steps)
         }
         flushDeletions();
     }
-    qApp->removeEventFilter(&closeWatcher);
     return root;
 }
 
 QString mismatches(QWidget *root, const QString &checks)
 {
     QStringList wrong;
-    for (QString check : checks.split(QLatin1Char(';'))) {
-        check = check.trimmed();
+    const QStringList parts = checks.split(QLatin1Char(';'));
+    for (const QString &part : parts) {
+        const QString check = part.trimmed();
         if (check.isEmpty())
             continue;
         const QString lhs = check.section(QLatin1Char('='), 0, 0);
@@ -198,20 +215,22 @@ QString mismatches(QWidget *root, const QString &checks)
         if (lhs == QLatin1String("windows")) {
             actual = QString::number(visibleTopLevelCount());
         } else if (lhs == QLatin1String("lonelyCloses")) {
-            actual = QString::number(closeWatcher.lonelyCloses);
+            actual = QString::number(lonelyCloses);
         } else if (lhs.endsWith(QLatin1Char('#'))) {
             int n = 0;
-            for (QWidget *w : ownWindows())
+            const QList<QWidget *> windows = ownWindows();
+            for (QWidget *w : windows)
                 n += QLatin1String(w->metaObject()->className()) == lhs.chopped(1);
             actual = QString::number(n);
         } else if (lhs.startsWith(QLatin1String("modal."))) {
             const QString what = lhs.mid(6);
-            actual = what == QLatin1String("caption") ? shown.caption
-                : what == QLatin1String("directory")  ? shown.directory
-                : what == QLatin1String("filters")    ? shown.filters
-                : what == QLatin1String("entries")    ? shown.entries
-                : what == QLatin1String("atPointer")  ? QVariant(shown.atPointer).toString()
-                                                      : QString::number(shown.count);
+            const Shown &last = shown();
+            actual = what == QLatin1String("caption") ? last.caption
+                : what == QLatin1String("directory")  ? last.directory
+                : what == QLatin1String("filters")    ? last.filters
+                : what == QLatin1String("entries")    ? last.entries
+                : what == QLatin1String("atPointer")  ? QVariant(last.atPointer).toString()
+                                                      : QString::number(last.count);
         } else {
             const int dot = lhs.lastIndexOf(QLatin1Char('.'));
             QWidget *w = root ? find(root, lhs.left(dot)) : nullptr;

@@ -17,9 +17,7 @@ int warnings = 0;
 
 void guardMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    // The offscreen platform reports window operations it cannot do; that
-    // is the platform talking, not the program, and not worth a log line.
-    if (message.startsWith(QLatin1String("This plugin does not support")))
+    if (isPlatformNotice(message))
         return;
     if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
         ++warnings;
@@ -113,14 +111,16 @@ void ExecAnswerer::poll()
 
 bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText)
 {
-    for (QAction *title : bar->actions()) {
+    const QList<QAction *> titles = bar->actions();
+    for (QAction *title : titles) {
         if (title->text() != menuTitle || !title->menu())
             continue;
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
         QMenu *menu = title->menu();
         if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
             return false;
-        for (QAction *entry : menu->actions()) {
+        const QList<QAction *> entries = menu->actions();
+        for (QAction *entry : entries) {
             if (entry->text() == entryText) {
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
                 return true;
@@ -134,7 +134,8 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
 QList<QWidget *> ownWindows()
 {
     QList<QWidget *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (QWidget *w : topLevels) {
         if (!w->parentWidget())
             windows << w;
     }
@@ -149,14 +150,16 @@ int liveTopLevelCount()
 int visibleTopLevelCount()
 {
     int count = 0;
-    for (QWidget *w : ownWindows())
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows)
         count += w->isVisible() ? 1 : 0;
     return count;
 }
 
 void closeAllTopLevels()
 {
-    for (QWidget *w : ownWindows()) {
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows) {
         w->hide();
         w->deleteLater();
     }

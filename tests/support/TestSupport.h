@@ -72,7 +72,8 @@ template <class T>
 QList<T *> topLevels()
 {
     QList<T *> found;
-    for (QWidget *w : ownWindows()) {
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows) {
         if (auto *t = qobject_cast<T *>(w))
             found << t;
     }

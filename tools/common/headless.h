@@ -29,6 +29,13 @@ inline void prepareHeadless(bool preferDisplay = false)
     }
 }
 
+// The offscreen platform reports window operations it cannot do; that is
+// the platform talking, not the program, and no reason to fail or log.
+inline bool isPlatformNotice(const QString &message)
+{
+    return message.startsWith(QLatin1String("This plugin does not support"));
+}
+
 // Runs what deleteLater() and Qt::WA_DeleteOnClose left for the event loop,
 // which code outside exec() never reaches; deletions may post further ones
 // (a window's children, its backing store), so a few rounds.

@@ -1,45 +1,19 @@
 // Renders each window of the program offscreen to a PNG file.
 #include "app/applicationIcon.h"
 #include "common/headless.h"
-#include "panels/AddCamera.h"
-#include "sessions/AnalyzeVideos.h"
-#include "sessions/SetupRecordingWithMetadata.h"
-#include "shell/MainWindow.h"
-#include "shell/Settings.h"
-#include "stepwise/RecordingSettings.h"
-#include "stepwise/RecordingWindow.h"
-#include "stepwise/SetupRecording.h"
+#include "common/windowKinds.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 
 namespace {
 
-struct Shot
-{
-    const char *name;
-    std::function<QWidget *()> make;
-};
-
-// The recording session window with its graph page at the bottom, as a
-// user sees it after "Show graph".
-QWidget *sessionWithGraph()
-{
-    auto *window = new SetupRecordingWithMetadata(nullptr);
-    if (auto *showGraph = window->findChild<QPushButton *>(QStringLiteral("pushButtonShowGraph")))
-        showGraph->click();
-    return window;
-}
-
 bool render(QWidget *window, const QString &path)
 {
-    window->show();
     QCoreApplication::processEvents();
     if (window->grab().save(path))
         return true;
@@ -68,21 +42,19 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(args.at(1));
-    const Shot shots[] = {
-        {"start-window", [] { return new MainWindow; }},
-        {"settings", [] { return new Settings; }},
-        {"recording-session-metadata", [] { return new SetupRecordingWithMetadata(nullptr); }},
-        {"recording-session-graph", sessionWithGraph},
-        {"video-analysis", [] { return new AnalyzeVideos(nullptr); }},
-        {"add-camera", [] { return new AddCamera; }},
-        {"camera-setup", [] { return new SetupRecording; }},
-        {"recording-settings", [] { return new RecordingSettings; }},
-        {"recording-view", [] { return new RecordingWindow; }},
+    const auto shotPath = [&out](const char *name) {
+        return out.filePath(QLatin1String(name) + QLatin1String(".png"));
     };
     bool ok = true;
-    for (const Shot &shot : shots) {
-        std::unique_ptr<QWidget> window(shot.make());
-        ok = render(window.get(), out.filePath(QString::fromLatin1(shot.name) + QLatin1String(".png"))) && ok;
+    for (const tivoro::WindowKind &kind : tivoro::windowKinds) {
+        std::unique_ptr<QWidget> window(kind.open());
+        ok = render(window.get(), shotPath(kind.shotName)) && ok;
     }
+    // The recording session window once more with its graph page at the
+    // bottom, as a user sees it after "Show graph".
+    std::unique_ptr<QWidget> session(tivoro::openWindowOfKind(QStringLiteral("SetupRecordingWithMetadata")));
+    if (auto *showGraph = session->findChild<QPushButton *>(QStringLiteral("pushButtonShowGraph")))
+        showGraph->click();
+    ok = render(session.get(), shotPath("recording-session-graph")) && ok;
     return ok ? 0 : 1;
 }
