@@ -6,6 +6,7 @@
 #include "panels/GraphWidget.h"
 #include "panels/MetaWidget.h"
 #include "panels/ScaledPicture.h"
+#include "shell/Settings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,6 +22,7 @@ QWidget *showPanel(const QString &kind)
     QWidget *panel = kind == "camera" ? static_cast<QWidget *>(new CameraSettings)
         : kind == "graph"             ? static_cast<QWidget *>(new GraphWidget)
         : kind == "metadata"          ? static_cast<QWidget *>(new MetaWidget)
+        : kind == "settings"          ? static_cast<QWidget *>(new Settings)
                                       : new AddCamera;
     panel->show();
     QApplication::setActiveWindow(panel);
@@ -38,6 +40,8 @@ class TestPanels : public GuardedTest
 private Q_SLOTS:
     void panels_data();
     void panels();
+    void typedInput_data();
+    void typedInput();
     void metadataLayout();
     void graphView_data();
     void graphView();
@@ -132,6 +136,51 @@ void TestPanels::panels()
     QFETCH(QString, checks);
     QWidget *panel = showPanel(kind);
     TIVORO_PLAY(panel, steps, checks);
+}
+
+void TestPanels::typedInput_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected"); // "=": what the field showed before
+    const QStringList inputs = {"type F 7", "type F -5",           "type F 12:34",        "type F abc",
+                                "type F",   "key F End; keys F 7", "paste F 01:02:03:04", "paste F 2:03:04"};
+    // What a field shows once focus has left it: a time field keeps only a
+    // whole time in range; other fields keep what was typed, a slider's field
+    // the slider's value whenever typing moved the slider.
+    const QString dayTime = "=|=|=|=|=|=|01:02:03:04|=";
+    const QString fields[][3] = {
+        {"graph", "timeEditMarker", dayTime},
+        {"graph", "timeEditStart", dayTime},
+        {"graph", "timeEditEnd", dayTime},
+        {"settings", "timeEdit", "=|=|1:34:00|=|=|=|=|2:03:04"},
+        {"camera", "heightLineEdit", "7|0|34|abc||7|01:02:03:04|2:03:04"},
+        {"metadata", "lineEdit", "7|-5|12:34|abc||7|01:02:03:04|2:03:04"},
+    };
+    for (const auto &[kind, field, expected] : fields) {
+        for (int i = 0; i < inputs.size(); ++i)
+            QTest::addRow("%s: %s", qPrintable(field), qPrintable(inputs[i]))
+                << kind << field << QString(inputs[i]).replace(" F", " " + field) << expected.split('|').at(i);
+    }
+}
+
+void TestPanels::typedInput()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, field);
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    QWidget *panel = showPanel(kind);
+    auto *edit = panel->findChild<QWidget *>(field);
+    if (expected == "=")
+        expected = edit->property("text").toString();
+    play(panel, "click " + field + "; " + steps);
+    // Tab until focus leaves: a time field takes one Tab per section.
+    for (int i = 0; i < 4 && edit->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(edit->property("text").toString(), expected);
 }
 
 void TestPanels::metadataLayout()
