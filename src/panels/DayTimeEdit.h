@@ -4,14 +4,12 @@
 
 #include <functional>
 
-// A time field whose display format begins with the day, such as
-// "dd:HH:mm:ss". QTimeEdit's parser knows time sections only: it reads the
-// leading "dd:" as literal text while the field shows "01:", so the field's
-// own text never validates, the line edit keeps any fragment typed over it,
-// and Tab selects sections past the fragment's end. The date of a time edit
-// is pinned to one day, so the shown day is fixed: it is swapped for the
-// literal before the toolkit parses and back after. Made for a numeric day,
-// whose shown and literal texts are equally long.
+// A time field whose display format begins with the day ("dd:HH:mm:ss").
+// QTimeEdit's parser knows no date sections: it reads "dd:" as literal text
+// while the field shows "01:", so the field's own text never validated and
+// kept any fragment typed over it. The date is pinned to one day, so the
+// shown day is swapped for the literal around every parse (a numeric day:
+// both are equally long).
 class DayTimeEdit : public QTimeEdit
 {
     Q_OBJECT
