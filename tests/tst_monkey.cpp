@@ -1,11 +1,15 @@
 #include "support/TestSupport.h"
 #include "support/WindowKinds.h"
 
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtWidgets>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 using namespace tivoro::test;
 
@@ -21,6 +25,95 @@ extern "C" void printRun(int signal)
         std::raise(signal);
 }
 
+// The platform as it is (what the offscreen one has of its own), plus an
+// accessibility that can be switched on, as a screen reader switches on a
+// desktop's.
+class WithAccessibility : public QPlatformIntegration
+{
+public:
+    explicit WithAccessibility(QPlatformIntegration *platform)
+        : p(platform)
+    {
+    }
+    ~WithAccessibility() override { delete p; }
+
+    mutable QPlatformAccessibility accessible;
+    QPlatformAccessibility *accessibility() const override { return &accessible; }
+
+    bool hasCapability(Capability c) const override { return p->hasCapability(c); }
+    QPlatformWindow *createPlatformWindow(QWindow *w) const override { return p->createPlatformWindow(w); }
+    QPlatformBackingStore *createPlatformBackingStore(QWindow *w) const override
+    {
+        return p->createPlatformBackingStore(w);
+    }
+    QAbstractEventDispatcher *createEventDispatcher() const override { return p->createEventDispatcher(); }
+    QPlatformFontDatabase *fontDatabase() const override { return p->fontDatabase(); }
+    QPlatformDrag *drag() const override { return p->drag(); }
+    QPlatformInputContext *inputContext() const override { return p->inputContext(); }
+    QPlatformNativeInterface *nativeInterface() const override { return p->nativeInterface(); }
+    QPlatformServices *services() const override { return p->services(); }
+    QStringList themeNames() const override { return p->themeNames(); }
+    QPlatformTheme *createPlatformTheme(const QString &name) const override { return p->createPlatformTheme(name); }
+
+private:
+    QPlatformIntegration *p;
+};
+
+int heard = 0; // accessibility events since the screen reader came
+
+void read(QAccessibleInterface *node, bool withChildren)
+{
+    if (!node || !node->isValid())
+        return;
+    node->text(QAccessible::Name);
+    node->text(QAccessible::Description);
+    node->text(QAccessible::Value);
+    node->role();
+    const bool hidden = node->state().invisible;
+    node->rect();
+    if (QAccessibleTextInterface *text = node->textInterface())
+        text->text(0, text->characterCount());
+    if (QAccessibleValueInterface *value = node->valueInterface())
+        value->currentValue();
+    for (int i = 0; withChildren && !hidden && i < node->childCount(); ++i)
+        read(node->child(i), true);
+}
+
+void onAccessibilityEvent(QAccessibleEvent *event)
+{
+    ++heard;
+    // A destroyed object is gone by now: its event carries no more than that.
+    if (event->type() != QAccessible::ObjectDestroyed)
+        read(event->accessibleInterface(), false);
+    read(QAccessible::queryAccessibleInterface(qApp), true);
+}
+
+// While one lives, an in-process client acts as a screen reader: the
+// toolkit's accessibility is on (the offscreen platform has none of its own,
+// so one is lent to it), and on every accessibility event the client reads
+// the event's object and walks the accessible tree of the application, every
+// window's names, roles, states, texts, values and children, as live
+// interfaces, the way assistive technology follows a program that changes
+// under the user.
+struct ScreenReader
+{
+    ScreenReader()
+    {
+        auto *platform = dynamic_cast<WithAccessibility *>(QGuiApplicationPrivate::platform_integration);
+        if (!platform) // once per process; the application deletes it
+            QGuiApplicationPrivate::platform_integration = platform =
+                new WithAccessibility(QGuiApplicationPrivate::platform_integration);
+        heard = 0;
+        QAccessible::installUpdateHandler(onAccessibilityEvent);
+        platform->accessible.setActive(true);
+    }
+    ~ScreenReader()
+    {
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+};
+
 } // namespace
 
 class TestMonkey : public GuardedTest
@@ -31,27 +124,36 @@ private Q_SLOTS:
     void randomInput_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const QString &kind : windowKindNames())
-            QTest::newRow(qPrintable(kind)) << kind;
+        QTest::addColumn<bool>("screenReader");
+        for (const QString &kind : windowKindNames()) {
+            QTest::newRow(qPrintable(kind)) << kind << false;
+            QTest::newRow(qPrintable(kind + ", screen reader")) << kind << true;
+        }
     }
 
     void randomInput()
     {
         QFETCH(QString, kind);
-        const int count = qEnvironmentVariableIsSet("TIVORO_MONKEY_ACTIONS")
-            ? qEnvironmentVariableIntValue("TIVORO_MONKEY_ACTIONS")
-            : 2500;
+        QFETCH(bool, screenReader);
+        // The screen reader walks the whole tree on every event: fewer actions.
+        const char *countVariable = screenReader ? "TIVORO_MONKEY_READER_ACTIONS" : "TIVORO_MONKEY_ACTIONS";
+        const int count = qEnvironmentVariableIsSet(countVariable) ? qEnvironmentVariableIntValue(countVariable)
+            : screenReader                                         ? 300
+                                                                   : 2500;
         const uint seed =
             qEnvironmentVariableIsSet("TIVORO_MONKEY_SEED") ? qgetenv("TIVORO_MONKEY_SEED").toUInt() : 20240611;
-        actions = QStringList {
-            QStringLiteral("replay: TIVORO_MONKEY_SEED=%1 TIVORO_MONKEY_ACTIONS=%2 tst_monkey randomInput:%3")
-                .arg(seed)
-                .arg(count)
-                .arg(kind)};
+        actions = QStringList {QStringLiteral("replay: TIVORO_MONKEY_SEED=%1 %2=%3 tst_monkey 'randomInput:%4'")
+                                   .arg(seed)
+                                   .arg(QLatin1String(countVariable))
+                                   .arg(count)
+                                   .arg(QLatin1String(QTest::currentDataTag()))};
         for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS})
             std::signal(s, printRun);
         const int widgetsBefore = QApplication::allWidgets().size(), warningsBefore = warningCount();
-        QRandomGenerator random(seed);
+        QRandomGenerator random(seed + screenReader);
+        std::optional<ScreenReader> reader;
+        if (screenReader)
+            reader.emplace();
         auto pick = [&](int n) { return n > 0 ? int(random.bounded(n)) : 0; };
         QTemporaryDir dir; // what a save writes goes there; what an open reads is missing
         const QStringList paths = {dir.filePath(QStringLiteral("clip.avi")),
@@ -66,7 +168,8 @@ private Q_SLOTS:
                                                                : dismiss())(modal);
         });
         const QStringList texts =
-            QString::fromUtf8("0|-5|+17|-|3.5|1e9|2147483648|-99999999999999999999|abc|Größe|日本語|مرحبا|\U0001F600")
+            QString::fromUtf8("0|-5|+17|-|01:02:03:04|3.5|1e9|2147483648|-99999999999999999999|abc|Größe|日本語|"
+                              "مرحبا|\U0001F600")
                 .split(QLatin1Char('|'));
         QString failure;
         for (int i = 0; i < count && failure.isEmpty(); ++i) {
@@ -140,22 +243,37 @@ private Q_SLOTS:
             if (roll < 16) {
                 click(widget([](QWidget *w) { return w->focusPolicy() != Qt::NoFocus; }),
                       roll < 12 ? Qt::LeftButton : Qt::RightButton);
-            } else if (roll < 24) {
+            } else if (roll < 24) { // mostly as people edit a field: into it, over all, a few keys, on
+                const auto editable = [](QWidget *w) {
+                    return qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w)
+                        || qobject_cast<QPlainTextEdit *>(w);
+                };
                 if (pick(3))
-                    click(widget([](QWidget *w) {
-                              return qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w);
-                          }),
-                          Qt::LeftButton);
-                const QString text = !pick(40) ? QString(10000, QLatin1Char('7'))
-                    : pick(3)                  ? texts.at(pick(texts.size()))
-                                               : QString::number(qint64(random.generate64()) >> pick(64));
-                actions << QStringLiteral("type %1 characters into %2: %3").arg(text.size()).arg(where, text.left(30));
+                    click(widget(editable), Qt::LeftButton);
+                QString text = !pick(40) ? QString(10000, QLatin1Char('7'))
+                    : pick(2)            ? QString()
+                    : pick(3)            ? texts.at(pick(texts.size()))
+                                         : QString::number(qint64(random.generate64()) >> pick(64));
+                for (int k = text.isEmpty() ? 1 + pick(3) : 0; k > 0; --k)
+                    text += QLatin1Char("0123456789-+:.aZ"[pick(16)]);
+                const bool overAll = pick(2);
+                actions << QStringLiteral("type %1 characters%2 into %3: %4")
+                               .arg(text.size())
+                               .arg(QLatin1String(overAll ? " over all" : ""), where, text.left(30));
+                if (overAll)
+                    key(Qt::Key_A, Qt::ControlModifier, {});
                 for (int c = 0, n = 0; c < text.size(); c += n) { // a long text is pasted: one event
                     n = text.size() > 100 ? text.size() : 1 + text.at(c).isHighSurrogate();
                     key(n == 1 && text.at(c) > QLatin1Char(' ') && text.at(c).unicode() < 0x7f
                             ? Qt::Key(text.at(c).toUpper().unicode())
                             : Qt::Key_unknown,
                         {}, text.mid(c, n));
+                }
+                if (const int on = pick(6); on == 0 && window) {
+                    click(widget(editable), Qt::LeftButton);
+                } else if (on < 5) {
+                    actions << QStringLiteral("  then %1").arg(on < 3 ? "Tab" : "Shift+Tab");
+                    key(on < 3 ? Qt::Key_Tab : Qt::Key_Backtab, on < 3 ? Qt::NoModifier : Qt::ShiftModifier, {});
                 }
             } else if (roll < 32) {
                 const QKeySequence chosen =
@@ -184,7 +302,15 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
             if (warningCount() != warningsBefore || answerer.stuck() > 0)
                 failure = QStringLiteral("a toolkit warning, or a modal that did not close when answered");
+            for (QWidget *w : ownWindows()) { // a time field that focus left shows a whole time
+                for (QDateTimeEdit *edit : w->findChildren<QDateTimeEdit *>())
+                    if (!edit->hasFocus() && !edit->locale().toDateTime(edit->text(), edit->displayFormat()).isValid())
+                        failure =
+                            QStringLiteral("%1 shows \"%2\" after focus left").arg(edit->objectName(), edit->text());
+            }
         }
+        if (reader && failure.isEmpty() && heard == 0)
+            failure = QStringLiteral("the screen reader heard nothing");
         closeAllTopLevels();
         const int leftover =
             QApplication::allWidgets().size() - widgetsBefore; // the toolkit keeps a few it made on first use

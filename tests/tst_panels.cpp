@@ -6,6 +6,7 @@
 #include "panels/GraphWidget.h"
 #include "panels/MetaWidget.h"
 #include "panels/ScaledPicture.h"
+#include "shell/Settings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -23,6 +24,7 @@ QWidget *showPanel(const QString &kind)
     QWidget *panel = kind == "camera" ? static_cast<QWidget *>(new CameraSettings)
         : kind == "graph"             ? static_cast<QWidget *>(new GraphWidget)
         : kind == "metadata"          ? static_cast<QWidget *>(new MetaWidget)
+        : kind == "settings"          ? static_cast<QWidget *>(new Settings)
                                       : new AddCamera;
     panel->show();
     QApplication::setActiveWindow(panel);
@@ -105,10 +107,6 @@ void TestPanels::panels_data()
                                           << "answer entry 5; rclick sceneWidgetPlaceholderLabel" << menu;
     QTest::newRow("control point menu dismissed") << "camera"
                                                   << "rclick sceneWidgetPlaceholderLabel" << menu;
-    QTest::newRow("add camera as opened") << "add"
-                                          << ""
-                                          << "radioButton.checked=true; radioButton_2.checked=false;"
-                                             "comboBox.currentText=USB Camera 1; lineEdit.text=";
     QTest::newRow("camera URL excludes detected") << "add"
                                                   << "click radioButton_2"
                                                   << "radioButton.checked=false; radioButton_2.checked=true";
@@ -121,6 +119,26 @@ void TestPanels::panels_data()
     QTest::newRow("cancel closes") << "add"
                                    << "click radioButton_2; click pushButton_2"
                                    << "windows=0";
+    // Typed input, then Tab: a time field keeps only a whole time in range
+    // ("=": the one before); other fields keep what was typed, a slider's
+    // field the slider's value whenever typing moved the slider.
+    const QStringList inputs = {"type F 7", "type F -5",           "type F 12:34",        "type F abc",
+                                "type F",   "key F End; keys F 7", "paste F 01:02:03:04", "paste F 2:03:04"};
+    const QString dayTime = "=|=|=|=|=|=|01:02:03:04|=";
+    const QString fields[][4] = {
+        {"graph", "timeEditMarker", "01:00:00:00", dayTime},
+        {"graph", "timeEditStart", "01:00:00:00", dayTime},
+        {"graph", "timeEditEnd", "01:00:00:00", dayTime},
+        {"settings", "timeEdit", "1:00:00", "=|=|1:34:00|=|=|=|=|2:03:04"},
+        {"camera", "heightLineEdit", "0", "7|0|34|abc||7|01:02:03:04|2:03:04"},
+        {"metadata", "lineEdit", "", "7|-5|12:34|abc||7|01:02:03:04|2:03:04"},
+    };
+    for (const auto &[kind, field, before, expected] : fields) {
+        for (int i = 0; i < inputs.size(); ++i)
+            QTest::addRow("%s: %s", qPrintable(field), qPrintable(inputs[i]))
+                << kind << QString("click F; %1; key F Tab").arg(inputs[i]).replace(" F", " " + field)
+                << field + ".text=" + QString(expected.split('|')[i]).replace("=", before);
+    }
     QTest::newRow("graph buttons leave options")
         << "graph"
         << "click buttonZoomIn; click buttonNext; click buttonZoomOut; click buttonPrevious"

@@ -4,6 +4,7 @@
 #include "support/WindowKinds.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -174,6 +175,10 @@ QWidget *play(QWidget *start, const QString &steps)
                 QTest::keyClick(w, Qt::Key_Backspace);
             else
                 QTest::keyClicks(w, rest);
+        } else if (verb == QLatin1String("paste")) {
+            QGuiApplication::clipboard()->setText(rest);
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         } else if (verb == QLatin1String("keys")) {
             QTest::keyClicks(w, rest);
         } else if (verb == QLatin1String("call")) {

@@ -11,6 +11,7 @@ namespace tivoro::test {
 // for the window itself.
 //   click W | rclick W          left / right click on W's middle
 //   type W TEXT                 select all in W, type TEXT (nothing: erase)
+//   paste W TEXT                select all in W, paste TEXT (Ctrl+V)
 //   keys W TEXT                 type TEXT where the cursor is
 //   key W KEYS                  a key sequence such as Tab, Escape, Ctrl+S
 //   call W SLOT [true|false]    call a public slot, as the owning window does
