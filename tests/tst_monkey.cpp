@@ -302,8 +302,10 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
             if (warningCount() != warningsBefore || answerer.stuck() > 0)
                 failure = QStringLiteral("a toolkit warning, or a modal that did not close when answered");
-            for (QWidget *w : ownWindows()) { // a time field that focus left shows a whole time
-                for (QDateTimeEdit *edit : w->findChildren<QDateTimeEdit *>())
+            const QList<QWidget *> own = ownWindows();
+            for (QWidget *w : own) { // a time field that focus left shows a whole time
+                const QList<QDateTimeEdit *> edits = w->findChildren<QDateTimeEdit *>();
+                for (QDateTimeEdit *edit : edits)
                     if (!edit->hasFocus() && !edit->locale().toDateTime(edit->text(), edit->displayFormat()).isValid())
                         failure =
                             QStringLiteral("%1 shows \"%2\" after focus left").arg(edit->objectName(), edit->text());

@@ -8,6 +8,8 @@
 #include <QStyleOption>
 #include <QTextDocument>
 
+#include <utility>
+
 using namespace tivoro::test;
 
 namespace {
@@ -210,11 +212,12 @@ void TestReadability::readableAtDesktopFonts()
     QStringList found = unreadable(window);
     window->resize(window->size() * 1.3);
     QCoreApplication::processEvents(); // layout
-    for (const QString &fault : unreadable(window)) {
+    const QStringList larger = unreadable(window);
+    for (const QString &fault : larger) {
         if (!found.contains(fault))
             found << fault + QStringLiteral(" (at %1x%2)").arg(window->width()).arg(window->height());
     }
-    for (const QString &fault : found)
+    for (const QString &fault : std::as_const(found))
         qInfo().noquote() << fault;
     QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(found.size())));
 }

@@ -7,6 +7,7 @@
 
 #include <QColorDialog>
 #include <QGraphicsView>
+#include <QMenuBar>
 #include <QResource>
 #include <QTemporaryDir>
 
@@ -128,7 +129,8 @@ void TestShell::idleWarmUp()
     QSignalSpy finished(warmUp, &IdleWarmUp::finished);
     window->show();
     QVERIFY(finished.wait()); // from the first paint on
-    for (const QString &step : steps.split(';', Qt::SkipEmptyParts)) {
+    const QStringList stepList = steps.split(';', Qt::SkipEmptyParts);
+    for (const QString &step : stepList) {
         if (step.trimmed() == "enter") {
             QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), window->mapToGlobal(QPoint(1, 1)));
             QApplication::sendEvent(window, &enter);

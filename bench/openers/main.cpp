@@ -57,7 +57,8 @@ public:
     void startClock()
     {
         m_known.clear();
-        for (QWidget *w : topLevelWidgets()) {
+        const QWidgetList windows = topLevelWidgets();
+        for (QWidget *w : windows) {
             if (w->isVisible())
                 m_known.insert(w);
         }
@@ -96,7 +97,8 @@ private:
 
 QWidget *visibleWidget(const char *objectName)
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
         if (!window->isVisible())
             continue;
         if (window->objectName() == QLatin1String(objectName))
@@ -110,7 +112,8 @@ QWidget *visibleWidget(const char *objectName)
 template <class T>
 T *visibleOf()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
         if (!window->isVisible())
             continue;
         if (auto *w = qobject_cast<T *>(window))
@@ -138,7 +141,8 @@ bool click(const char *objectName)
 bool menuTitle(const QString &title)
 {
     auto *bar = visibleOf<QMenuBar>();
-    for (QAction *action : bar ? bar->actions() : QList<QAction *>()) {
+    const QList<QAction *> actions = bar ? bar->actions() : QList<QAction *>();
+    for (QAction *action : actions) {
         if (action->text() == title)
             return clickAt(bar, bar->actionGeometry(action).center());
     }
@@ -148,7 +152,8 @@ bool menuTitle(const QString &title)
 bool menuEntry(const QString &text)
 {
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+    const QList<QAction *> actions = menu ? menu->actions() : QList<QAction *>();
+    for (QAction *action : actions) {
         if (action->text() == text)
             return clickAt(menu, menu->actionGeometry(action).center());
     }
@@ -210,7 +215,7 @@ private:
     {
         const char *figure = m_next > 0 ? m_steps[m_next - 1].figure : "start window, constructed to first paint";
         std::printf("%s\t%.3f\t%.3f\n", figure, ms, cpuMs);
-        QTimer::singleShot(idleMs, [this] { next(); });
+        QTimer::singleShot(idleMs, m_app, [this] { next(); });
     }
 
     void next()
@@ -229,7 +234,7 @@ private:
             m_ok = false;
             QCoreApplication::quit();
         } else if (!step.figure) {
-            QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+            QTimer::singleShot(0, m_app, [] { QCoreApplication::quit(); });
         }
     }
 
@@ -253,7 +258,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     ChainRunner runner(&app, steps);
-    QTimer::singleShot(10000, [] {
+    QTimer::singleShot(10000, &app, [] {
         std::fprintf(stderr, "a window was never painted\n");
         QCoreApplication::exit(1);
     });

@@ -32,7 +32,8 @@ public:
 private:
     void closeWindows()
     {
-        for (QWindow *window : QGuiApplication::topLevelWindows())
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        for (QWindow *window : windows)
             window->close();
     }
 
