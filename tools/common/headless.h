@@ -1,7 +1,6 @@
 #pragma once
 
-// Relative: the benchmarks' baseline sees only this directory, not src/.
-#include "../../src/app/highDpi.h"
+#include "app/highDpi.h"
 
 #include <QCoreApplication>
 #include <QFile>
