@@ -169,21 +169,53 @@ bool escapeModal()
     return true;
 }
 
+// As the window's close button does it.
+bool closeWindow(const char *className)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && window->inherits(className))
+            return window->close();
+    }
+    return false;
+}
+
+// The start window back first, so that closing the session window does not
+// end the program (nothing in it leads back there).
+bool backToStart()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->inherits("MainWindow"))
+            window->show();
+    }
+    return closeWindow("AddCamera") && closeWindow("SessionWindow");
+}
+
 struct Step
 {
-    const char *figure; // nullptr: nothing opens, the chain ends here
+    const char *figure; // nullptr: nothing opens
     std::function<bool()> act;
 };
 
 std::vector<Step> chain(const char *name)
 {
+    // The second openings, the first one closed, show what is left once
+    // nothing is done for the first time: the floor of a first opening.
     if (std::strcmp(name, "session") == 0)
         return {{"recording session window", [] { return click("commandLinkButtonSetUpRecording"); }},
-                {"add camera dialog, from it", [] { return click("addCameraPushButton"); }}};
+                {"add camera dialog, from it", [] { return click("addCameraPushButton"); }},
+                {nullptr, [] { return closeWindow("AddCamera"); }},
+                {"add camera dialog, second opening", [] { return click("addCameraPushButton"); }},
+                {nullptr, backToStart},
+                {"recording session window, second opening", [] { return click("commandLinkButtonSetUpRecording"); }}};
     if (std::strcmp(name, "settings") == 0)
         return {{"Tools menu", [] { return menuTitle(QStringLiteral("Tools")); }},
                 {"settings dialog, from it", [] { return menuEntry(QStringLiteral("Settings")); }},
-                {"colour dialog, from it", [] { return click("pushButton_2"); }}};
+                {"colour dialog, from it", [] { return click("pushButton_2"); }},
+                {nullptr, [] { return closeWindow("QColorDialog") && closeWindow("Settings"); }},
+                {"Tools menu, second opening", [] { return menuTitle(QStringLiteral("Tools")); }},
+                {"settings dialog, second opening", [] { return menuEntry(QStringLiteral("Settings")); }}};
     if (std::strcmp(name, "analyze") == 0)
         return {{"file dialog of Analyze video files", [] { return click("commandLinkButtonAnalyze"); }},
                 {"video analysis window, file dialog answered", escapeModal}};
@@ -234,7 +266,7 @@ private:
             m_ok = false;
             QCoreApplication::quit();
         } else if (!step.figure) {
-            QTimer::singleShot(0, m_app, [] { QCoreApplication::quit(); });
+            QTimer::singleShot(m_next == m_steps.size() ? 0 : idleMs, m_app, [this] { next(); });
         }
     }
 

@@ -8,13 +8,17 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimerEvent>
 #include <QWidget>
 
 namespace {
 
-// The camera panels' scene area as their form lays it out.
+// The camera panels' scene area as their form lays it out, and the fixed
+// length of their horizontal sliders (the vertical ones run its height).
 constexpr QSize sceneArea(461, 351);
+constexpr int horizontalSliderLength = 431;
 
 // Loaded as the forms load them (and kept by the toolkit's picture cache,
 // which their own loads then hit).
@@ -41,6 +45,33 @@ void prepareGlyphs(const QFont &font, qreal subPixel)
     painter.drawText(QPointF(subPixel, 0), printable);
 }
 
+// The style draws a slider's groove and handle once per size and state
+// and keeps them in the picture cache; drawing them here, as a slider of
+// the form at rest in a window that is or is not active draws them, fills
+// the entries the panels look up.
+void prepareSlider(Qt::Orientation orientation, bool activeWindow, qreal pixelRatio)
+{
+    QStyle *style = QApplication::style();
+    QStyleOptionSlider option;
+    option.orientation = orientation;
+    option.state = QStyle::State_Enabled;
+    if (orientation == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    if (activeWindow)
+        option.state |= QStyle::State_Active;
+    option.direction = QApplication::layoutDirection();
+    option.palette = QApplication::palette("QSlider");
+    option.palette.setCurrentColorGroup(activeWindow ? QPalette::Active : QPalette::Inactive);
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    const int thickness = style->pixelMetric(QStyle::PM_SliderThickness, &option);
+    option.rect = orientation == Qt::Horizontal ? QRect(0, 0, horizontalSliderLength, thickness)
+                                                : QRect(0, 0, thickness, sceneArea.height());
+    QImage canvas(1, 1, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&canvas);
+    style->drawComplexControl(QStyle::CC_Slider, &option, &painter);
+}
+
 QFont formFont(int pointSize, bool bold)
 {
     QFont font = QApplication::font();
@@ -64,6 +95,13 @@ IdleWarmUp::IdleWarmUp(QWidget *startWindow)
             m_scene = QPixmap();
         },
     };
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        for (bool activeWindow : {false, true}) {
+            m_pieces.emplace_back([this, orientation, activeWindow] {
+                prepareSlider(orientation, activeWindow, m_window->devicePixelRatioF());
+            });
+        }
+    }
     // The activity graph panel has two sizes of its own.
     for (const QFont &font : {formFont(0, false), formFont(11, false), formFont(15, true)}) {
         for (qreal subPixel : {0.0, 0.25, 0.5, 0.75})

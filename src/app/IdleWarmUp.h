@@ -12,12 +12,12 @@ class QWidget;
 // The first window a click opens in a process would otherwise also pay for
 // work that has nothing to do with the click: decoding the built-in
 // pictures, the panels' scaled copy of the scene, the form fonts' engines
-// and glyphs. This does that work while the start window is idle: from its
-// first paint on, and again whenever the pointer comes back to it (the
-// toolkit's picture cache lets go of what nobody asked for within a minute
-// or so). One short piece per pass of the event loop; the first key or
-// button press ends a run, leaving the rest to the window that needs it.
-// It creates no widgets.
+// and glyphs, the style's drawings of the panels' sliders. This does that
+// work while the start window is idle: from its first paint on, and again
+// whenever the pointer comes back to it (the toolkit's picture cache lets
+// go of what nobody asked for within a minute or so). One short piece per
+// pass of the event loop; the first key or button press ends a run, leaving
+// the rest to the window that needs it. It creates no widgets.
 class IdleWarmUp : public QObject
 {
     Q_OBJECT
