@@ -3,15 +3,7 @@
 # lintian, the validators, and the packaged program started offscreen.
 # Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER, QT6 and PLUGINS.
 
-# Runs a command that must succeed; standard output in `out`, error in `err`.
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "failed (${result}): ${ARGN}\n${output}${error}")
-  endif()
-  set(out "${output}" PARENT_SCOPE)
-  set(err "${error}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/runCommand.cmake)
 
 function(expect text)
   foreach(pattern IN LISTS ARGN)

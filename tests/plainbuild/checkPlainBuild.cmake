@@ -4,13 +4,7 @@
 # installed (Qt Svg, Google Benchmark).
 # Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER and QT6.
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "failed (${result}): ${ARGN}\n${output}")
-  endif()
-  set(out "${output}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/runCommand.cmake)
 
 # A fresh configuration each time; the objects of the last run stay.
 file(REMOVE ${WORK_DIR}/CMakeCache.txt)
