@@ -10,7 +10,8 @@ set(generated ${PROJECT_BINARY_DIR}/packaging)
 # The manual page and the changelog, compressed hard and without a name
 # or time stamp in the gzip header (Debian's rule for both), so that
 # rebuilding gives the same bytes.
-configure_file(${PROJECT_SOURCE_DIR}/docs/tivoro.1 ${generated}/tivoro.1 COPYONLY)
+# Both carry the project's version, written only in project().
+configure_file(${PROJECT_SOURCE_DIR}/docs/tivoro.1.in ${generated}/tivoro.1 @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${generated}/changelog @ONLY)
 foreach(file tivoro.1 changelog)
   add_custom_command(OUTPUT ${generated}/${file}.gz

@@ -9,6 +9,9 @@ int main(int argc, char *argv[])
 {
     tivoro::enableHighDpiScaling();
     QApplication app(argc, argv);
+    // Lets a Wayland compositor match the windows to the desktop entry
+    // (and its icon) before the first one is shown.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TIVORO_APP_ID));
     tivoro::installApplicationIcon();
     MainWindow window;
     new IdleWarmUp(&window); // owned by the window

@@ -42,6 +42,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(args.at(1));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(args.at(1)));
+        return 1;
+    }
     const auto shotPath = [&out](const char *name) {
         return out.filePath(QLatin1String(name) + QLatin1String(".png"));
     };

@@ -1,0 +1,20 @@
+# Builds the program as a distribution or a user building by hand would:
+# in a scratch tree, with every option at its default (warnings are not
+# errors), no tests, and the optional packages hidden as if they were not
+# installed (Qt Svg, Google Benchmark).
+# Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER and QT6.
+
+include(${CMAKE_CURRENT_LIST_DIR}/../support/runCommand.cmake)
+
+# A fresh configuration each time; the objects of the last run stay.
+file(REMOVE ${WORK_DIR}/CMakeCache.txt)
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX}
+  -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER} -DTIVORO_QT6=${QT6} -DTIVORO_TESTS=OFF
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt5Svg=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Svg=ON
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON)
+foreach(note "Picture drawing tool skipped" "Benchmarks skipped")
+  if(NOT out MATCHES "${note}")
+    message(FATAL_ERROR "no \"${note}\" in:\n${out}")
+  endif()
+endforeach()
+run(${CMAKE_COMMAND} --build ${WORK_DIR} --target tivoro)
