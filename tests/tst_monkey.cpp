@@ -1,5 +1,5 @@
 #include "support/TestSupport.h"
-#include "support/WindowKinds.h"
+#include "common/windowKinds.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtWidgets>
@@ -125,7 +125,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("screenReader");
-        for (const QString &kind : windowKindNames()) {
+        for (const QString &kind : tivoro::windowKindNames()) {
             QTest::newRow(qPrintable(kind)) << kind << false;
             QTest::newRow(qPrintable(kind + ", screen reader")) << kind << true;
         }
@@ -173,7 +173,7 @@ private Q_SLOTS:
                 .split(QLatin1Char('|'));
         QString failure;
         for (int i = 0; i < count && failure.isEmpty(); ++i) {
-            if (visibleTopLevelCount() == 0 && openWindowOfKind(kind))
+            if (visibleTopLevelCount() == 0 && tivoro::openWindowOfKind(kind))
                 actions << QStringLiteral("open %1").arg(kind);
             QList<QWidget *> windows; // in the order they appeared, not by address, so that a seed replays
             const QList<QWidget *> all = ownWindows();

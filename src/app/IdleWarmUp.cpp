@@ -102,7 +102,8 @@ IdleWarmUp::IdleWarmUp(QWidget *startWindow)
             });
         }
     }
-    // The activity graph panel has two sizes of its own.
+    // The text of every form in the application font, and of the activity
+    // graph panel in its two sizes of its own.
     for (const QFont &font : {formFont(0, false), formFont(11, false), formFont(15, true)}) {
         for (qreal subPixel : {0.0, 0.25, 0.5, 0.75})
             m_pieces.emplace_back([font, subPixel] { prepareGlyphs(font, subPixel); });

@@ -1,6 +1,6 @@
 #include "panels/GraphView.h"
 
-#include "panels/ScaledPicture.h"
+#include "panels/pictureOf.h"
 
 #include <QEvent>
 #include <QLabel>

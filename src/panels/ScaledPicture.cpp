@@ -1,24 +1,13 @@
 #include "panels/ScaledPicture.h"
 
+#include "panels/pictureOf.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
-
-namespace tivoro {
-
-QPixmap pictureOf(const QLabel *label)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return label->pixmap();
-#else
-    return label->pixmap(Qt::ReturnByValue);
-#endif
-}
-
-} // namespace tivoro
 
 namespace {
 

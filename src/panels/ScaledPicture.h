@@ -17,7 +17,4 @@ void shareScaledPicture(QLabel *label);
 // pixels now, so that the first label to paint it finds it made.
 void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 
-// The label's picture by value, under Qt 5 and Qt 6 alike; null if it has none.
-QPixmap pictureOf(const QLabel *label);
-
 } // namespace tivoro

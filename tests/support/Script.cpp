@@ -1,7 +1,7 @@
 #include "support/Script.h"
 
 #include "support/TestSupport.h"
-#include "support/WindowKinds.h"
+#include "common/windowKinds.h"
 
 #include <QAction>
 #include <QClipboard>
