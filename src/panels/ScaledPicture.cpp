@@ -39,7 +39,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents())
+        // A framed label paints its frame first; that is left to the label.
+        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents()
+            || m_label->frameWidth() > 0)
             return false;
         const QPixmap picture = tivoro::pictureOf(m_label);
         if (picture.isNull())
@@ -51,8 +53,8 @@ protected:
 private:
     void paint(const QPixmap &picture)
     {
-        // The labels given here draw no frame of their own; the style sheet
-        // borders of their parents are painted with the background.
+        // No frame here (see above); the style sheet borders of the parents
+        // are painted with their background.
         QRect area = m_label->contentsRect();
         const int margin = m_label->margin();
         area.adjust(margin, margin, -margin, -margin);

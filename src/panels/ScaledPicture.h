@@ -10,7 +10,8 @@ namespace tivoro {
 // own smoothly scaled copy, so every new window pays for scaling the same
 // picture again. A label handed here draws from one scaled copy per
 // picture and size for the whole process instead; what it shows does not
-// change, and its own pixmap stays the original picture.
+// change, and its own pixmap stays the original picture. A label with a
+// frame goes on painting (and scaling) for itself.
 void shareScaledPicture(QLabel *label);
 
 // Makes the shared copy of `picture` for a picture area of `size` device
