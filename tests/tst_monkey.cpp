@@ -1,5 +1,5 @@
-#include "support/TestSupport.h"
 #include "common/windowKinds.h"
+#include "support/TestSupport.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtWidgets>
