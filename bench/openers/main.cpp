@@ -14,6 +14,7 @@
 
 #include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
+#include "app/panelsFirstUse.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -300,7 +301,7 @@ int main(int argc, char *argv[])
     runner.startClock();
     MainWindow window;
     if (!cold)
-        new IdleWarmUp(&window);
+        new IdleWarmUp(&window, tivoro::panelsFirstUse(&window));
     window.show();
 
     const int code = app.exec();

@@ -11,6 +11,13 @@
 
 namespace {
 
+// Where QLabel draws its picture.
+QRect pictureRect(const QLabel *label)
+{
+    const int margin = label->margin();
+    return label->contentsRect().adjusted(margin, margin, -margin, -margin);
+}
+
 // Scaled as QLabel scales it, so the pixels are the same.
 QPixmap scaledPicture(const QPixmap &picture, const QSize &size)
 {
@@ -55,9 +62,7 @@ private:
     {
         // No frame here (see above); the style sheet borders of the parents
         // are painted with their background.
-        QRect area = m_label->contentsRect();
-        const int margin = m_label->margin();
-        area.adjust(margin, margin, -margin, -margin);
+        const QRect area = pictureRect(m_label);
         const qreal ratio = m_label->devicePixelRatioF();
         QPixmap shown = scaledPicture(picture, area.size() * ratio);
         shown.setDevicePixelRatio(ratio);
@@ -82,6 +87,11 @@ namespace tivoro {
 void shareScaledPicture(QLabel *label)
 {
     new ScaledPicturePainter(label);
+}
+
+QSize scaledPictureArea(const QLabel *label)
+{
+    return pictureRect(label).size();
 }
 
 void prepareScaledPicture(const QPixmap &picture, const QSize &size)

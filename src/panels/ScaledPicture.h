@@ -14,6 +14,10 @@ namespace tivoro {
 // frame goes on painting (and scaling) for itself.
 void shareScaledPicture(QLabel *label);
 
+// The area, in the label's own pixels, that a label given here scales its
+// picture to at its present size.
+QSize scaledPictureArea(const QLabel *label);
+
 // Makes the shared copy of `picture` for a picture area of `size` device
 // pixels now, so that the first label to paint it finds it made.
 void prepareScaledPicture(const QPixmap &picture, const QSize &size);
