@@ -149,7 +149,7 @@ private Q_SLOTS:
                                    .arg(QLatin1String(QTest::currentDataTag()))};
         for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS})
             std::signal(s, printRun);
-        const int widgetsBefore = QApplication::allWidgets().size(), warningsBefore = warningCount();
+        const int widgetsBefore = QApplication::allWidgets().size(), warningsBefore = toolkitWarningCount();
         QRandomGenerator random(seed + screenReader);
         std::optional<ScreenReader> reader;
         if (screenReader)
@@ -300,7 +300,7 @@ private Q_SLOTS:
                 window->close();
             }
             QCoreApplication::processEvents();
-            if (warningCount() != warningsBefore || answerer.stuck() > 0)
+            if (toolkitWarningCount() != warningsBefore || answerer.stuck() > 0)
                 failure = QStringLiteral("a toolkit warning, or a modal that did not close when answered");
             const QList<QWidget *> own = ownWindows();
             for (QWidget *w : own) { // a time field that focus left shows a whole time
