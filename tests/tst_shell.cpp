@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmapCache>
-#include <QResource>
 #include <QSlider>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -26,8 +25,6 @@ class TestShell : public GuardedTest
     Q_OBJECT
 
 private Q_SLOTS:
-    void pictures_data();
-    void pictures();
     void startWindow_data();
     void startWindow();
     void settingsSwatchesStayRed();
@@ -36,24 +33,6 @@ private Q_SLOTS:
     void idleWarmUpCoversFirstUse_data();
     void idleWarmUpCoversFirstUse();
 };
-
-void TestShell::pictures_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("scene") << ":/pictures/tivoroScene.png" << QSize(507, 406);
-    QTest::newRow("graph") << ":/pictures/graph.png" << QSize(1487, 214);
-}
-
-void TestShell::pictures()
-{
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    // Only the bundle inside the executable may provide them, stored plain.
-    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + path.mid(1)));
-    QCOMPARE(QResource(path).compressionAlgorithm(), QResource::NoCompression);
-    QCOMPARE(QPixmap(path).size(), size);
-}
 
 void TestShell::startWindow_data()
 {
