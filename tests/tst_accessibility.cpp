@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/applicationIcon.h"
-#include "support/WindowKinds.h"
+#include "common/windowKinds.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -45,14 +45,14 @@ private Q_SLOTS:
 void TestAccessibility::everyControlHasAName_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const QString &kind : windowKindNames())
+    for (const QString &kind : tivoro::windowKindNames())
         QTest::newRow(qPrintable(kind)) << kind;
 }
 
 void TestAccessibility::everyControlHasAName()
 {
     QFETCH(QString, kind);
-    QWidget *window = openWindowOfKind(kind);
+    QWidget *window = tivoro::openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
     QCOMPARE(window->windowIcon().availableSizes(), QList<QSize> {QSize(256, 256)});

@@ -1,5 +1,5 @@
+#include "common/windowKinds.h"
 #include "support/TestSupport.h"
-#include "support/WindowKinds.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtWidgets>
@@ -125,7 +125,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("screenReader");
-        for (const QString &kind : windowKindNames()) {
+        for (const QString &kind : tivoro::windowKindNames()) {
             QTest::newRow(qPrintable(kind)) << kind << false;
             QTest::newRow(qPrintable(kind + ", screen reader")) << kind << true;
         }
@@ -149,7 +149,7 @@ private Q_SLOTS:
                                    .arg(QLatin1String(QTest::currentDataTag()))};
         for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS})
             std::signal(s, printRun);
-        const int widgetsBefore = QApplication::allWidgets().size(), warningsBefore = warningCount();
+        const int widgetsBefore = QApplication::allWidgets().size(), warningsBefore = toolkitWarningCount();
         QRandomGenerator random(seed + screenReader);
         std::optional<ScreenReader> reader;
         if (screenReader)
@@ -173,7 +173,7 @@ private Q_SLOTS:
                 .split(QLatin1Char('|'));
         QString failure;
         for (int i = 0; i < count && failure.isEmpty(); ++i) {
-            if (visibleTopLevelCount() == 0 && openWindowOfKind(kind))
+            if (visibleTopLevelCount() == 0 && tivoro::openWindowOfKind(kind))
                 actions << QStringLiteral("open %1").arg(kind);
             QList<QWidget *> windows; // in the order they appeared, not by address, so that a seed replays
             const QList<QWidget *> all = ownWindows();
@@ -300,7 +300,7 @@ private Q_SLOTS:
                 window->close();
             }
             QCoreApplication::processEvents();
-            if (warningCount() != warningsBefore || answerer.stuck() > 0)
+            if (toolkitWarningCount() != warningsBefore || answerer.stuck() > 0)
                 failure = QStringLiteral("a toolkit warning, or a modal that did not close when answered");
             const QList<QWidget *> own = ownWindows();
             for (QWidget *w : own) { // a time field that focus left shows a whole time

@@ -198,6 +198,10 @@ void TestPanels::graphView_data()
     QTest::newRow("zoom in stops at 8x") << in.repeated(4) << 8 << false << 7;
     QTest::newRow("zoom out stops at 1x") << in + out + out << 1 << false << 0;
     QTest::newRow("zoomed out from the end") << in + in + end + out << 2 << true << 0;
+    // Time still runs left to right.
+    const QString rightToLeft = "set . layoutDirection RightToLeft;";
+    QTest::newRow("right to left, as built") << rightToLeft << 1 << false << 0;
+    QTest::newRow("right to left, right twice") << rightToLeft + right + right << 1 << false << 2;
 }
 
 void TestPanels::graphView()
@@ -241,8 +245,10 @@ void TestPanels::sharedScaledPicture_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("scene, disabled") << ":/pictures/tivoroScene.png" << QSize(461, 351) << false;
-    QTest::newRow("graph, stretched") << ":/pictures/graph.png" << QSize(1900, 120) << true;
+    QTest::addColumn<int>("frame"); // QFrame::Shape
+    QTest::newRow("scene, disabled") << ":/pictures/tivoroScene.png" << QSize(461, 351) << false << 0;
+    QTest::newRow("graph, stretched") << ":/pictures/graph.png" << QSize(1900, 120) << true << 0;
+    QTest::newRow("scene, framed") << ":/pictures/tivoroScene.png" << QSize(461, 351) << true << int(QFrame::Box);
 }
 
 void TestPanels::sharedScaledPicture()
@@ -250,6 +256,7 @@ void TestPanels::sharedScaledPicture()
     QFETCH(QString, picture);
     QFETCH(QSize, size);
     QFETCH(bool, enabled);
+    QFETCH(int, frame);
     // Labels drawing from the shared scaled copy look exactly like one that
     // scales the picture itself, also the second one, also when resized.
     QList<QLabel *> labels;
@@ -258,6 +265,7 @@ void TestPanels::sharedScaledPicture()
         labels.last()->setPixmap(QPixmap(picture));
         labels.last()->setScaledContents(true);
         labels.last()->setEnabled(enabled);
+        labels.last()->setFrameShape(QFrame::Shape(frame));
         if (i > 0)
             tivoro::shareScaledPicture(labels.last());
     }

@@ -1,5 +1,5 @@
+#include "common/windowKinds.h"
 #include "support/TestSupport.h"
-#include "support/WindowKinds.h"
 
 #include <QCheckBox>
 #include <QCommandLinkButton>
@@ -190,7 +190,7 @@ void TestReadability::readableAtDesktopFonts_data()
     const QList<QPair<QString, int>> fonts = {
         {"DejaVu Sans", 8}, {"DejaVu Sans", 9}, {"Noto Sans", 10}, {"DejaVu Sans", 11}};
     for (const auto &font : fonts) {
-        for (const QString &kind : windowKindNames())
+        for (const QString &kind : tivoro::windowKindNames())
             QTest::addRow("%s, %s %d", qPrintable(kind), qPrintable(font.first), font.second)
                 << kind << font.first << font.second;
     }
@@ -205,7 +205,7 @@ void TestReadability::readableAtDesktopFonts()
     QCOMPARE(QFontInfo(font).family(), family); // scripts/deps installs it
     QApplication::setFont(font);
 
-    QWidget *window = openWindowOfKind(kind);
+    QWidget *window = tivoro::openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     QCoreApplication::processEvents(); // layout

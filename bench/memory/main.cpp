@@ -11,7 +11,6 @@
 #include "app/applicationIcon.h"
 #include "common/windowKinds.h"
 
-#include <QApplication>
 #include <QMainWindow>
 
 #ifdef __GLIBC__
@@ -106,8 +105,8 @@ bool cycles()
 int main(int argc, char *argv[])
 {
     prepareHeadless();
-    guardMessages();
-    QApplication app(argc, argv);
+    tivoro::guardToolkitMessages();
+    BenchApplication app(argc, argv);
     const char *mode = argc == 2 ? argv[1] : "";
     bool ok = false;
     if (std::strcmp(mode, "baseline") == 0) {
@@ -123,9 +122,5 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
-    if (warningCount() > 0) {
-        std::fprintf(stderr, "%d toolkit warning(s)\n", warningCount());
-        return 1;
-    }
-    return ok ? 0 : 1;
+    return finish(ok ? 0 : 1);
 }

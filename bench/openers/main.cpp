@@ -1,29 +1,29 @@
-// The latency a user feels at a first opening: a fresh process shows the
-// start window as the program does, leaves it idle for 300 ms, and then a
-// click opens a window; the figure is the time from the click to the end of
-// that window's first paint (drawn and flushed). A chain goes on from the
-// new window, idle 300 ms again, to the next click. One chain per process:
+// The latency a user feels at a click: a fresh process shows the start
+// window as the program does, leaves it idle for 300 ms, and then a click
+// opens a window (or switches a page); the figure is the time from the
+// click to the end of the paint it brings (drawn and flushed). A chain goes
+// on from there, idle 300 ms again, to the next click. One chain per
+// process:
 //   tivoro-bench-openers CHAIN [cold]
 // prints, tab-separated, one "figure, wall ms, process CPU ms" line per
-// opening (the start window's own first), and the resident memory of the
-// idle start window. "cold"
-// leaves out the idle-time warm-up, so that one binary gives the figures
-// with and without. bench/run-openers runs every chain, under Xvfb when
-// there is one.
+// click (the start window's own first paint first), and the resident
+// memory of the idle start window. "cold" leaves out the idle-time
+// warm-up, so that one binary gives the figures with and without.
+// bench/run-openers runs every chain, under Xvfb when there is one.
 #include "support/BenchSupport.h"
 
 #include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
+#include "app/panelsFirstUse.h"
+#include "common/windowKinds.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstring>
@@ -35,75 +35,19 @@ namespace {
 
 constexpr int idleMs = 300;
 
-// Worker threads included: the toolkit scales large pictures on several.
-double processCpuMs()
+// "Class/name/name": a widget of a visible window of that class (or of a
+// class it inherits), by object names from the window down.
+QWidget *visibleWidget(const char *path)
 {
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-// Times from startClock() to the moment a window that was not shown then
-// has finished its first paint: the paint events reach the widgets inside
-// the expose or update request that the window itself receives, so the
-// window's own event returning is the end of the paint and its flush.
-class TimedApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    std::function<void(double, double)> painted; // wall and CPU ms since the clock started
-
-    void startClock()
-    {
-        m_known.clear();
-        const QWidgetList windows = topLevelWidgets();
-        for (QWidget *w : windows) {
-            if (w->isVisible())
-                m_known.insert(w);
-        }
-        m_newWindow = nullptr;
-        m_cpuStart = processCpuMs();
-        m_clock.start();
-    }
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        if (!m_clock.isValid())
-            return QApplication::notify(receiver, event);
-        if (event->type() == QEvent::Paint && receiver->isWidgetType() && !m_newWindow) {
-            QWidget *window = static_cast<QWidget *>(receiver)->window();
-            if (!m_known.contains(window))
-                m_newWindow = window;
-        }
-        const bool windowEvent = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
-        const bool result = QApplication::notify(receiver, event);
-        if (windowEvent && m_newWindow && (receiver == m_newWindow || receiver == m_newWindow->windowHandle())) {
-            const double ms = m_clock.nsecsElapsed() / 1e6;
-            const double cpuMs = processCpuMs() - m_cpuStart;
-            m_clock.invalidate();
-            if (painted)
-                painted(ms, cpuMs);
-        }
-        return result;
-    }
-
-private:
-    QSet<QWidget *> m_known;
-    QWidget *m_newWindow = nullptr;
-    QElapsedTimer m_clock;
-    double m_cpuStart = 0;
-};
-
-QWidget *visibleWidget(const char *objectName)
-{
+    const QStringList names = QString::fromLatin1(path).split(QLatin1Char('/'));
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        if (!window->isVisible())
+        if (!window->isVisible() || !window->inherits(qPrintable(names.first())))
             continue;
-        if (window->objectName() == QLatin1String(objectName))
-            return window;
-        if (auto *w = window->findChild<QWidget *>(QLatin1String(objectName)); w && w->isVisible())
+        QWidget *w = window;
+        for (int i = 1; w && i < names.size(); ++i)
+            w = w->findChild<QWidget *>(names.at(i));
+        if (w && w->isVisible())
             return w;
     }
     return nullptr;
@@ -132,9 +76,9 @@ bool clickAt(QWidget *widget, const QPoint &pos)
     return true;
 }
 
-bool click(const char *objectName)
+bool click(const char *path)
 {
-    QWidget *w = visibleWidget(objectName);
+    QWidget *w = visibleWidget(path);
     return w && clickAt(w, w->rect().center());
 }
 
@@ -189,62 +133,95 @@ bool backToStart()
         if (window->inherits("MainWindow"))
             window->show();
     }
-    return closeWindow("AddCamera") && closeWindow("SessionWindow");
+    return closeWindow("SessionWindow");
 }
 
 struct Step
 {
-    const char *figure; // nullptr: nothing opens
+    const char *figure; // nullptr: nothing to time
     std::function<bool()> act;
+    const char *repaints = nullptr; // class of a shown window that repaints; none: a window opens
 };
 
 std::vector<Step> chain(const char *name)
 {
     // The second openings, the first one closed, show what is left once
     // nothing is done for the first time: the floor of a first opening.
+    // A page switch repaints the session window.
     if (std::strcmp(name, "session") == 0)
-        return {{"recording session window", [] { return click("commandLinkButtonSetUpRecording"); }},
-                {"add camera dialog, from it", [] { return click("addCameraPushButton"); }},
+        return {{"recording session window", [] { return click("MainWindow/commandLinkButtonSetUpRecording"); }},
+                {"add camera dialog, from it", [] { return click("SessionWindow/addCameraPushButton"); }},
                 {nullptr, [] { return closeWindow("AddCamera"); }},
-                {"add camera dialog, second opening", [] { return click("addCameraPushButton"); }},
+                {"add camera dialog, second opening", [] { return click("SessionWindow/addCameraPushButton"); }},
+                {nullptr, [] { return closeWindow("AddCamera"); }},
+                {"recording session window, start/stop", [] { return click("SessionWindow/pushButtonStartStop"); },
+                 "SessionWindow"},
+                {"recording session window, graph/metadata", [] { return click("SessionWindow/pushButtonShowGraph"); },
+                 "SessionWindow"},
                 {nullptr, backToStart},
-                {"recording session window, second opening", [] { return click("commandLinkButtonSetUpRecording"); }}};
+                {"recording session window, second opening",
+                 [] { return click("MainWindow/commandLinkButtonSetUpRecording"); }}};
     if (std::strcmp(name, "settings") == 0)
         return {{"Tools menu", [] { return menuTitle(QStringLiteral("Tools")); }},
                 {"settings dialog, from it", [] { return menuEntry(QStringLiteral("Settings")); }},
-                {"colour dialog, from it", [] { return click("pushButton_2"); }},
+                {"colour dialog, from it", [] { return click("Settings/pushButton_2"); }},
                 {nullptr, [] { return closeWindow("QColorDialog") && closeWindow("Settings"); }},
                 {"Tools menu, second opening", [] { return menuTitle(QStringLiteral("Tools")); }},
                 {"settings dialog, second opening", [] { return menuEntry(QStringLiteral("Settings")); }}};
     if (std::strcmp(name, "analyze") == 0)
-        return {{"file dialog of Analyze video files", [] { return click("commandLinkButtonAnalyze"); }},
+        return {{"file dialog of Analyze video files", [] { return click("MainWindow/commandLinkButtonAnalyze"); }},
                 {"video analysis window, file dialog answered", escapeModal}};
     if (std::strcmp(name, "project") == 0)
-        return {{"file dialog of Open analyzed project", [] { return click("commandLinkButtonOpenProject"); }},
-                {nullptr, escapeModal}};
+        return {
+            {"file dialog of Open analyzed project", [] { return click("MainWindow/commandLinkButtonOpenProject"); }},
+            {nullptr, escapeModal}};
+    // No click leads here from the start window: the chain begins as a
+    // hand-over would.
+    if (std::strcmp(name, "stepwise") == 0)
+        return {{"camera setup window, opened", [] { return tivoro::openWindowOfKind("SetupRecording"); }},
+                {"recording settings dialog, from it", [] { return click("SetupRecording/widget/pushButton_2"); }},
+                {"camera setup window, from it", [] { return click("RecordingSettings/pushButton"); }},
+                {"recording view window, from it", [] { return click("SetupRecording/widget/pushButton"); }}};
     return {};
 }
 
+// Worker threads included: the toolkit scales large pictures on several.
+double processCpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
 // Runs the steps from timers, since a step that opens a modal dialog only
-// returns once a later step has answered it.
+// returns once a later step has answered it; times each from its click to
+// the end of the paint it brings.
 class ChainRunner
 {
 public:
-    ChainRunner(TimedApplication *app, std::vector<Step> steps)
+    ChainRunner(tivoro::bench::BenchApplication *app, std::vector<Step> steps)
         : m_app(app)
         , m_steps(std::move(steps))
     {
-        app->painted = [this](double ms, double cpuMs) { opened(ms, cpuMs); };
     }
 
-    // Starts with the start window's first paint.
-    void startClock() { m_app->startClock(); }
+    // Times the start window, from here to its first paint.
+    void startClock() { startClock(nullptr); }
 
     bool ok() const { return m_ok; }
 
 private:
-    void opened(double ms, double cpuMs)
+    void startClock(QWidget *repainting)
     {
+        m_cpuStart = processCpuMs();
+        m_clock.start();
+        m_app->watch(repainting, [this] { painted(); });
+    }
+
+    void painted()
+    {
+        const double ms = m_clock.nsecsElapsed() / 1e6;
+        const double cpuMs = processCpuMs() - m_cpuStart;
         const char *figure = m_next > 0 ? m_steps[m_next - 1].figure : "start window, constructed to first paint";
         std::printf("%s\t%.3f\t%.3f\n", figure, ms, cpuMs);
         QTimer::singleShot(idleMs, m_app, [this] { next(); });
@@ -260,7 +237,7 @@ private:
             std::printf("idle start window, resident KiB\t%lld\n", tivoro::bench::residentKiB());
         const Step &step = m_steps[m_next++];
         if (step.figure)
-            m_app->startClock();
+            startClock(step.repaints ? visibleWidget(step.repaints) : nullptr);
         if (!step.act()) {
             std::fprintf(stderr, "step %zu: nothing to click\n", m_next);
             m_ok = false;
@@ -270,10 +247,12 @@ private:
         }
     }
 
-    TimedApplication *m_app;
+    tivoro::bench::BenchApplication *m_app;
     std::vector<Step> m_steps;
     size_t m_next = 0;
     bool m_ok = true;
+    QElapsedTimer m_clock;
+    double m_cpuStart = 0;
 };
 
 } // namespace
@@ -281,12 +260,12 @@ private:
 int main(int argc, char *argv[])
 {
     tivoro::prepareHeadless(true);
-    tivoro::bench::guardMessages();
-    TimedApplication app(argc, argv);
+    tivoro::guardToolkitMessages();
+    tivoro::bench::BenchApplication app(argc, argv);
     const std::vector<Step> steps = chain(argc >= 2 ? argv[1] : "");
     const bool cold = argc == 3 && std::strcmp(argv[2], "cold") == 0;
     if (steps.empty() || (argc == 3 && !cold)) {
-        std::fprintf(stderr, "usage: %s session|settings|analyze|project [cold]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s session|settings|analyze|project|stepwise [cold]\n", argv[0]);
         return 2;
     }
     ChainRunner runner(&app, steps);
@@ -300,13 +279,9 @@ int main(int argc, char *argv[])
     runner.startClock();
     MainWindow window;
     if (!cold)
-        new IdleWarmUp(&window);
+        new IdleWarmUp(&window, tivoro::panelsFirstUse(&window));
     window.show();
 
     const int code = app.exec();
-    if (tivoro::bench::warningCount() > 0) {
-        std::fprintf(stderr, "%d toolkit warning(s)\n", tivoro::bench::warningCount());
-        return 1;
-    }
-    return code == 0 && runner.ok() ? 0 : 1;
+    return tivoro::bench::finish(code == 0 && runner.ok() ? 0 : 1);
 }

@@ -7,8 +7,6 @@
 // times them as whole processes.
 #include "support/BenchSupport.h"
 
-#include <QApplication>
-
 #include <cstdio>
 
 #if defined(TIVORO_BENCH_BASELINE) || defined(TIVORO_BENCH_FLOOR)
@@ -63,8 +61,8 @@ void furnish(QMainWindow &window)
 int main(int argc, char *argv[])
 {
     tivoro::prepareHeadless();
-    tivoro::bench::guardMessages();
-    QApplication app(argc, argv);
+    tivoro::guardToolkitMessages();
+    tivoro::bench::BenchApplication app(argc, argv);
 #if !defined(TIVORO_BENCH_BASELINE) && !defined(TIVORO_BENCH_FLOOR)
     tivoro::installApplicationIcon();
 #endif
@@ -79,5 +77,5 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the window was never painted\n");
         return 1;
     }
-    return tivoro::bench::warningCount() == 0 ? 0 : 1;
+    return tivoro::bench::finish(0);
 }

@@ -1,56 +1,15 @@
 #include "support/BenchSupport.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
 
 namespace tivoro::bench {
 
 namespace {
-
-QtMessageHandler previousHandler = nullptr;
-int warnings = 0;
-
-void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    // Not even printed: printing would be timed too.
-    if (tivoro::isPlatformNotice(message))
-        return;
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        ++warnings;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-// Watches the whole application, since the toolkit sends the paint events
-// to the children that need them, not necessarily to the window itself.
-class PaintWatcher : public QObject
-{
-public:
-    explicit PaintWatcher(QWidget *window)
-        : m_window(window)
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-    ~PaintWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-    bool painted() const { return m_painted; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window)
-            m_painted = true;
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    bool m_painted = false;
-};
 
 qint64 statusKiB(const char *field)
 {
@@ -67,26 +26,53 @@ qint64 statusKiB(const char *field)
 
 } // namespace
 
-void guardMessages()
+void BenchApplication::watch(QWidget *window, std::function<void()> painted)
 {
-    previousHandler = qInstallMessageHandler(countWarnings);
+    m_known.clear();
+    const QWidgetList windows = topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (w->isVisible())
+            m_known.insert(w);
+    }
+    m_window = window;
+    m_seenPaint = false;
+    m_painted = std::move(painted);
 }
 
-int warningCount()
+bool BenchApplication::notify(QObject *receiver, QEvent *event)
 {
-    return warnings;
+    if (!m_painted)
+        return QApplication::notify(receiver, event);
+    if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
+        QWidget *window = static_cast<QWidget *>(receiver)->window();
+        if (!m_window && !m_known.contains(window))
+            m_window = window;
+        m_seenPaint = m_seenPaint || window == m_window;
+    }
+    const bool windowEvent = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
+    const bool result = QApplication::notify(receiver, event);
+    if (windowEvent && m_seenPaint && m_window && (receiver == m_window || receiver == m_window->windowHandle())) {
+        const std::function<void()> painted = std::move(m_painted);
+        m_painted = nullptr;
+        painted();
+    }
+    return result;
 }
 
 bool waitForPaint(QWidget *window)
 {
-    const PaintWatcher watcher(window);
+    auto *app = static_cast<BenchApplication *>(QCoreApplication::instance());
+    bool painted = false;
+    app->watch(window, [&painted] { painted = true; });
     QElapsedTimer clock;
     clock.start();
     // Painting runs from queued expose and update requests; spin rather
     // than sleep so that the figure is the toolkit's, not the scheduler's.
-    while (!watcher.painted()) {
-        if (clock.hasExpired(5000))
+    while (!painted) {
+        if (clock.hasExpired(5000)) {
+            app->watch(nullptr, {});
             return false;
+        }
         QCoreApplication::processEvents();
     }
     return true;
@@ -111,6 +97,14 @@ qint64 residentKiB()
 qint64 peakResidentKiB()
 {
     return statusKiB("VmHWM");
+}
+
+int finish(int code)
+{
+    if (toolkitWarningCount() == 0)
+        return code;
+    std::fprintf(stderr, "%d toolkit warning(s)\n", toolkitWarningCount());
+    return 1;
 }
 
 } // namespace tivoro::bench

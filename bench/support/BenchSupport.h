@@ -1,25 +1,42 @@
 #pragma once
 
 #include "common/headless.h"
+#include "common/messageGuard.h"
 
-#include <QtGlobal>
+#include <QApplication>
+#include <QSet>
 
-class QWidget;
+#include <functional>
 
 namespace tivoro::bench {
 
 using tivoro::flushDeletions;
 using tivoro::prepareHeadless;
 
-// Counts the toolkit's warnings from here on, the offscreen plugin's own
-// notices aside (those are dropped); a benchmark that provokes one has
-// measured a fault.
-void guardMessages();
-int warningCount();
+// The benchmarks' application object, which sees when a window's paint has
+// ended: drawn and flushed. The paint events reach the widgets inside the
+// expose or update request that the window itself receives, so that event
+// returning is the end.
+class BenchApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
 
-// Processes events until some widget of `window` has been painted, which
-// the toolkit does for the whole dirty region of the window in one pass.
-// False if nothing was painted within a few seconds.
+    // Calls `painted` once, at the end of the next paint of `window`, or,
+    // for none, of the first window that paints and was not visible now.
+    void watch(QWidget *window, std::function<void()> painted);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    QSet<QWidget *> m_known;
+    QWidget *m_window = nullptr;
+    bool m_seenPaint = false;
+    std::function<void()> m_painted;
+};
+
+// Processes events until the window has painted once more; false if it
+// did not within a few seconds.
 bool waitForPaint(QWidget *window);
 
 // Shows the window and waits for its first paint.
@@ -34,5 +51,9 @@ void sizeAsStartWindow(QWidget *bareWindow);
 // VmHWM the peak so far. -1 where unreadable.
 qint64 residentKiB();
 qint64 peakResidentKiB();
+
+// Ends a benchmark: 1 if the toolkit warned (it has measured a fault),
+// else `code`.
+int finish(int code);
 
 } // namespace tivoro::bench

@@ -2,7 +2,6 @@
 
 #include <QBasicTimer>
 #include <QObject>
-#include <QPixmap>
 
 #include <functional>
 #include <vector>
@@ -10,20 +9,19 @@
 class QWidget;
 
 // The first window a click opens in a process would otherwise also pay for
-// work that has nothing to do with the click: decoding the built-in
-// pictures, the panels' scaled copy of the scene, the form fonts' engines
-// and glyphs, the style's drawings of the panels' sliders. This does that
-// work while the start window is idle: from its first paint on, and again
-// whenever the pointer comes back to it (the toolkit's picture cache lets
-// go of what nobody asked for within a minute or so). One short piece per
-// pass of the event loop; the first key or button press ends a run, leaving
-// the rest to the window that needs it. It creates no widgets.
+// work that has nothing to do with the click (decoding pictures, loading
+// fonts, the style's drawings), which the panels hand over as pieces. This
+// runs those pieces while the start window is idle: from its first paint
+// on, and again whenever the pointer comes back to it (the toolkit's
+// picture cache lets go of what nobody asked for within a minute or so).
+// One piece per pass of the event loop; the first key or button press ends
+// a run, leaving the rest to the window that needs it.
 class IdleWarmUp : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit IdleWarmUp(QWidget *startWindow);
+    IdleWarmUp(QWidget *startWindow, std::vector<std::function<void()>> pieces);
 
 signals:
     // A run did every piece.
@@ -42,5 +40,4 @@ private:
     size_t m_next = 0;
     bool m_started = false;
     QBasicTimer m_timer;
-    QPixmap m_scene;
 };

@@ -1,6 +1,7 @@
 #include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
 #include "app/highDpi.h"
+#include "app/panelsFirstUse.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TIVORO_APP_ID));
     tivoro::installApplicationIcon();
     MainWindow window;
-    new IdleWarmUp(&window); // owned by the window
+    new IdleWarmUp(&window, tivoro::panelsFirstUse(&window)); // owned by the window
     window.show();
     return app.exec();
 }

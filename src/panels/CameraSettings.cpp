@@ -2,6 +2,7 @@
 #include "ui_CameraSettings.h"
 
 #include "panels/ScaledPicture.h"
+#include "panels/firstUsePieces.h"
 
 #include <QLayout>
 #include <QMenu>
@@ -57,6 +58,11 @@ CameraSettings::CameraSettings(QWidget *parent)
 }
 
 CameraSettings::~CameraSettings() = default;
+
+std::vector<std::function<void()>> CameraSettings::prepareFirstUse(const QWidget *window)
+{
+    return tivoro::firstUsePieces([](QWidget *aside) { Ui::CameraSettings().setupUi(aside); }, window);
+}
 
 void CameraSettings::setCameraSlidersEnabled(bool enabled)
 {

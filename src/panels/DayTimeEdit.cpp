@@ -8,24 +8,28 @@ DayTimeEdit::DayTimeEdit(QWidget *parent)
 QValidator::State DayTimeEdit::validate(QString &text, int &pos) const
 {
     QValidator::State state = QValidator::Invalid;
-    parseAsToolkit(text, [&](QString &parsed) { state = QTimeEdit::validate(parsed, pos); });
+    parseAsToolkit(text, [&](QString &parsed, int shift) {
+        int parsedPos = pos + shift;
+        state = QTimeEdit::validate(parsed, parsedPos);
+        pos = qMax(0, parsedPos - shift);
+    });
     return state;
 }
 
 void DayTimeEdit::fixup(QString &text) const
 {
-    parseAsToolkit(text, [this](QString &parsed) { QTimeEdit::fixup(parsed); });
+    parseAsToolkit(text, [this](QString &parsed, int) { QTimeEdit::fixup(parsed); });
 }
 
 QDateTime DayTimeEdit::dateTimeFromText(const QString &text) const
 {
     QDateTime value = dateTime();
     QString copy = text;
-    parseAsToolkit(copy, [&](QString &parsed) { value = QTimeEdit::dateTimeFromText(parsed); });
+    parseAsToolkit(copy, [&](QString &parsed, int) { value = QTimeEdit::dateTimeFromText(parsed); });
     return value;
 }
 
-void DayTimeEdit::parseAsToolkit(QString &text, const std::function<void(QString &)> &parse) const
+void DayTimeEdit::parseAsToolkit(QString &text, const std::function<void(QString &, int)> &parse) const
 {
     // Everything in front of the first time section is literal to the parser.
     const QString format = displayFormat();
@@ -38,7 +42,7 @@ void DayTimeEdit::parseAsToolkit(QString &text, const std::function<void(QString
     if (!text.startsWith(shown))
         return;
     QString parsed = literal + text.mid(shown.size());
-    parse(parsed);
+    parse(parsed, int(literal.size() - shown.size()));
     if (parsed.startsWith(literal))
         text = shown + parsed.mid(literal.size());
 }

@@ -8,8 +8,9 @@
 // QTimeEdit's parser knows no date sections: it reads "dd:" as literal text
 // while the field shows "01:", so the field's own text never validated and
 // kept any fragment typed over it. The date is pinned to one day, so the
-// shown day is swapped for the literal around every parse (a numeric day:
-// both are equally long).
+// shown day is swapped for the literal around every parse. The two need
+// not be equally long (a locale may write the day otherwise): the cursor
+// moves by the difference.
 class DayTimeEdit : public QTimeEdit
 {
     Q_OBJECT
@@ -25,5 +26,6 @@ protected:
 private:
     // Runs parse on the text as the toolkit's parser reads it and takes back
     // what the parser made of it; nothing for a text without the shown day.
-    void parseAsToolkit(QString &text, const std::function<void(QString &)> &parse) const;
+    // parse gets how much longer the parser's text begins than the shown one.
+    void parseAsToolkit(QString &text, const std::function<void(QString &, int shift)> &parse) const;
 };

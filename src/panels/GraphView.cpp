@@ -1,6 +1,6 @@
 #include "panels/GraphView.h"
 
-#include "panels/ScaledPicture.h"
+#include "panels/pictureOf.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -21,6 +21,11 @@ GraphView::~GraphView() = default;
 
 void GraphView::attach(QLabel *picture, QScrollBar *scrollBar)
 {
+    // Time runs left to right in any language: the picture and its scroll
+    // bar are not mirrored in a right-to-left layout, and the window's
+    // offset always counts from the left end.
+    picture->setLayoutDirection(Qt::LeftToRight);
+    scrollBar->setLayoutDirection(Qt::LeftToRight);
     m_picture = picture;
     m_original = tivoro::pictureOf(picture);
     m_zoomed = m_original;
@@ -71,7 +76,8 @@ void GraphView::paintWindow()
     // edge; the style clips the source to what the label shows.
     QPainter painter(m_picture);
     const QRect window = m_picture->contentsRect().adjusted(-m_offset, 0, 0, 0);
-    m_picture->style()->drawItemPixmap(&painter, window, int(m_picture->alignment()), m_zoomed);
+    m_picture->style()->drawItemPixmap(
+        &painter, window, int(QStyle::visualAlignment(m_picture->layoutDirection(), m_picture->alignment())), m_zoomed);
 }
 
 void GraphView::setZoom(int zoom)

@@ -1,5 +1,7 @@
 #include "panels/ScaledPicture.h"
 
+#include "panels/pictureOf.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -7,20 +9,14 @@
 #include <QStyle>
 #include <QStyleOption>
 
-namespace tivoro {
-
-QPixmap pictureOf(const QLabel *label)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return label->pixmap();
-#else
-    return label->pixmap(Qt::ReturnByValue);
-#endif
-}
-
-} // namespace tivoro
-
 namespace {
+
+// Where QLabel draws its picture.
+QRect pictureRect(const QLabel *label)
+{
+    const int margin = label->margin();
+    return label->contentsRect().adjusted(margin, margin, -margin, -margin);
+}
 
 // Scaled as QLabel scales it, so the pixels are the same.
 QPixmap scaledPicture(const QPixmap &picture, const QSize &size)
@@ -50,7 +46,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents())
+        // A framed label paints its frame first; that is left to the label.
+        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents()
+            || m_label->frameWidth() > 0)
             return false;
         const QPixmap picture = tivoro::pictureOf(m_label);
         if (picture.isNull())
@@ -62,11 +60,9 @@ protected:
 private:
     void paint(const QPixmap &picture)
     {
-        // The labels given here draw no frame of their own; the style sheet
-        // borders of their parents are painted with the background.
-        QRect area = m_label->contentsRect();
-        const int margin = m_label->margin();
-        area.adjust(margin, margin, -margin, -margin);
+        // No frame here (see above); the style sheet borders of the parents
+        // are painted with their background.
+        const QRect area = pictureRect(m_label);
         const qreal ratio = m_label->devicePixelRatioF();
         QPixmap shown = scaledPicture(picture, area.size() * ratio);
         shown.setDevicePixelRatio(ratio);
@@ -91,6 +87,11 @@ namespace tivoro {
 void shareScaledPicture(QLabel *label)
 {
     new ScaledPicturePainter(label);
+}
+
+QSize scaledPictureArea(const QLabel *label)
+{
+    return pictureRect(label).size();
 }
 
 void prepareScaledPicture(const QPixmap &picture, const QSize &size)

@@ -10,14 +10,16 @@ namespace tivoro {
 // own smoothly scaled copy, so every new window pays for scaling the same
 // picture again. A label handed here draws from one scaled copy per
 // picture and size for the whole process instead; what it shows does not
-// change, and its own pixmap stays the original picture.
+// change, and its own pixmap stays the original picture. A label with a
+// frame goes on painting (and scaling) for itself.
 void shareScaledPicture(QLabel *label);
+
+// The area, in the label's own pixels, that a label given here scales its
+// picture to at its present size.
+QSize scaledPictureArea(const QLabel *label);
 
 // Makes the shared copy of `picture` for a picture area of `size` device
 // pixels now, so that the first label to paint it finds it made.
 void prepareScaledPicture(const QPixmap &picture, const QSize &size);
-
-// The label's picture by value, under Qt 5 and Qt 6 alike; null if it has none.
-QPixmap pictureOf(const QLabel *label);
 
 } // namespace tivoro

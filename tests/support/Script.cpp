@@ -1,13 +1,14 @@
 #include "support/Script.h"
 
+#include "common/windowKinds.h"
 #include "support/TestSupport.h"
-#include "support/WindowKinds.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -117,15 +118,116 @@ QWidget *visibleWindowOf(const QString &className)
     return nullptr;
 }
 
-QWidget *fail(const QString &step, QWidget *root)
+// A widget's property by name; why not, if the widget has no such property.
+QString propertyProblem(const QWidget *w, const QString &property)
 {
-    QTest::qFail(qPrintable(QStringLiteral("cannot play step: ") + step), __FILE__, __LINE__);
-    return root;
+    if (w->metaObject()->indexOfProperty(qPrintable(property)) >= 0)
+        return {};
+    return QStringLiteral("%1 \"%2\" has no property \"%3\"")
+        .arg(QLatin1String(w->metaObject()->className()), w->objectName(), property);
+}
+
+// The running row, for messages.
+QString row()
+{
+    const char *tag = QTest::currentDataTag();
+    return tag ? QStringLiteral("row \"%1\", ").arg(QLatin1String(tag)) : QString();
 }
 
 } // namespace
 
-QWidget *play(QWidget *start, const QString &steps)
+// Plays one step; why it cannot be played, or nothing.
+QString playStep(QPointer<QWidget> &root, const QString &step, const std::function<void(const QString &)> &answer)
+{
+    static const QStringList onWidgets = {QStringLiteral("click"), QStringLiteral("rclick"), QStringLiteral("type"),
+                                          QStringLiteral("paste"), QStringLiteral("keys"),   QStringLiteral("key"),
+                                          QStringLiteral("call"),  QStringLiteral("set")};
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    const QString path = step.section(QLatin1Char(' '), 1, 1);
+    const QString rest = step.section(QLatin1Char(' '), 2);
+    if (verb.startsWith(QLatin1Char('@'))) {
+        root = visibleWindowOf(verb.mid(1));
+        return root ? QString() : QStringLiteral("no visible window of that class");
+    }
+    if (verb == QLatin1String("open")) {
+        root = openWindowOfKind(path);
+        return root ? QString() : QStringLiteral("no such window kind");
+    }
+    if (verb == QLatin1String("answer")) {
+        answer(step.section(QLatin1Char(' '), 1));
+        return {};
+    }
+    if (!root)
+        return QStringLiteral("no window to play it in");
+    if (verb == QLatin1String("menu")) {
+        const QString choice = step.section(QLatin1Char(' '), 1);
+        auto *window = qobject_cast<QMainWindow *>(root);
+        if (!window)
+            return QStringLiteral("the window has no menu bar");
+        if (!chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
+                               choice.section(QLatin1Char('>'), 1)))
+            return QStringLiteral("no such menu entry");
+        return {};
+    }
+    if (verb == QLatin1String("close")) {
+        root->close();
+        return {};
+    }
+    if (!onWidgets.contains(verb))
+        return QStringLiteral("unknown step");
+    QWidget *w = find(root, path);
+    if (!w)
+        return QStringLiteral("no widget \"%1\" in %2").arg(path, QLatin1String(root->metaObject()->className()));
+    if (verb == QLatin1String("click") || verb == QLatin1String("rclick")) {
+        // Through the window, as the platform delivers it: a right click
+        // then also brings the context menu request.
+        QWidget *window = w->window();
+        lastClick = w->mapToGlobal(w->rect().center());
+        QTest::mouseClick(window->windowHandle(), verb == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton, {},
+                          w->mapTo(window, w->rect().center()));
+    } else if (verb == QLatin1String("type")) {
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        if (rest.isEmpty())
+            QTest::keyClick(w, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(w, rest);
+    } else if (verb == QLatin1String("paste")) {
+        QGuiApplication::clipboard()->setText(rest);
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+    } else if (verb == QLatin1String("keys")) {
+        QTest::keyClicks(w, rest);
+    } else if (verb == QLatin1String("key")) {
+        const QKeySequence keys(rest);
+        if (keys.isEmpty())
+            return QStringLiteral("no such key");
+        for (int i = 0; i < int(keys.count()); ++i) {
+            const int k = int(keys[uint(i)]);
+            QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
+        }
+    } else if (verb == QLatin1String("call")) {
+        const QString slot = rest.section(QLatin1Char(' '), 0, 0);
+        const bool withArgument = rest.contains(QLatin1Char(' '));
+        const QString signature = slot + (withArgument ? QLatin1String("(bool)") : QLatin1String("()"));
+        if (w->metaObject()->indexOfMethod(qPrintable(signature)) < 0)
+            return QStringLiteral("%1 has no slot %2").arg(QLatin1String(w->metaObject()->className()), signature);
+        if (withArgument)
+            QMetaObject::invokeMethod(w, qPrintable(slot), Q_ARG(bool, rest.endsWith(QLatin1String("true"))));
+        else
+            QMetaObject::invokeMethod(w, qPrintable(slot));
+    } else { // set
+        const QString property = rest.section(QLatin1Char(' '), 0, 0);
+        const QString problem = propertyProblem(w, property);
+        if (!problem.isEmpty())
+            return problem;
+        if (!w->setProperty(qPrintable(property), rest.section(QLatin1Char(' '), 1)))
+            return QStringLiteral("the value does not fit the property");
+    }
+    return {};
+}
+
+QString tryPlay(QWidget *&start, const QString &steps)
 {
     QPointer<QWidget> root = start; // a hand-over deletes the window it leaves
     shown() = Shown();
@@ -135,74 +237,27 @@ QWidget *play(QWidget *start, const QString &steps)
     answer(QStringLiteral("dismiss"));
 
     const QStringList lines = steps.split(QRegularExpression(QStringLiteral("[;\n]")));
+    int number = 0;
     for (const QString &line : lines) {
         const QString step = line.trimmed();
         if (step.isEmpty())
             continue;
-        const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString path = step.section(QLatin1Char(' '), 1, 1);
-        const QString rest = step.section(QLatin1Char(' '), 2);
-        QWidget *w = root ? find(root, path) : nullptr;
-        if (verb.startsWith(QLatin1Char('@'))) {
-            if (!(root = visibleWindowOf(verb.mid(1))))
-                return fail(step, root);
-        } else if (verb == QLatin1String("open")) {
-            if (!(root = openWindowOfKind(path)))
-                return fail(step, root);
-        } else if (verb == QLatin1String("answer")) {
-            answer(step.section(QLatin1Char(' '), 1));
-        } else if (verb == QLatin1String("menu")) {
-            const QString choice = step.section(QLatin1Char(' '), 1);
-            auto *window = qobject_cast<QMainWindow *>(root);
-            if (!window
-                || !chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
-                                      choice.section(QLatin1Char('>'), 1)))
-                return fail(step, root);
-        } else if (verb == QLatin1String("close") && root) {
-            root->close();
-        } else if (!w) {
-            return fail(step, root);
-        } else if (verb == QLatin1String("click") || verb == QLatin1String("rclick")) {
-            // Through the window, as the platform delivers it: a right click
-            // then also brings the context menu request.
-            QWidget *window = w->window();
-            lastClick = w->mapToGlobal(w->rect().center());
-            QTest::mouseClick(window->windowHandle(), verb == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton,
-                              {}, w->mapTo(window, w->rect().center()));
-        } else if (verb == QLatin1String("type")) {
-            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-            if (rest.isEmpty())
-                QTest::keyClick(w, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(w, rest);
-        } else if (verb == QLatin1String("paste")) {
-            QGuiApplication::clipboard()->setText(rest);
-            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-        } else if (verb == QLatin1String("keys")) {
-            QTest::keyClicks(w, rest);
-        } else if (verb == QLatin1String("call")) {
-            const bool ok = rest.contains(QLatin1Char(' '))
-                ? QMetaObject::invokeMethod(w, qPrintable(rest.section(QLatin1Char(' '), 0, 0)),
-                                            Q_ARG(bool, rest.endsWith(QLatin1String("true"))))
-                : QMetaObject::invokeMethod(w, qPrintable(rest));
-            if (!ok)
-                return fail(step, root);
-        } else if (verb == QLatin1String("key")) {
-            const QKeySequence keys(rest);
-            for (int i = 0; i < int(keys.count()); ++i) {
-                const int k = int(keys[uint(i)]);
-                QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask),
-                                Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
-            }
-        } else if (verb == QLatin1String("set")) {
-            const QString property = rest.section(QLatin1Char(' '), 0, 0);
-            w->setProperty(qPrintable(property), rest.section(QLatin1Char(' '), 1));
-        } else {
-            return fail(step, root);
-        }
+        ++number;
+        const QString problem = playStep(root, step, answer);
+        start = root;
+        if (!problem.isEmpty())
+            return QStringLiteral("step %1 \"%2\": %3").arg(number).arg(step, problem);
         flushDeletions();
     }
+    start = root;
+    return {};
+}
+
+QWidget *play(QWidget *root, const QString &steps, const char *file, int line)
+{
+    const QString problem = tryPlay(root, steps);
+    if (!problem.isEmpty())
+        QTest::qFail(qPrintable(row() + problem), file, line);
     return root;
 }
 
@@ -214,6 +269,10 @@ QString mismatches(QWidget *root, const QString &checks)
         const QString check = part.trimmed();
         if (check.isEmpty())
             continue;
+        if (!check.contains(QLatin1Char('='))) {
+            wrong << QStringLiteral("%1: unknown check").arg(check);
+            continue;
+        }
         const QString lhs = check.section(QLatin1Char('='), 0, 0);
         const QString expected = check.section(QLatin1Char('='), 1);
         QString actual;
@@ -230,25 +289,43 @@ QString mismatches(QWidget *root, const QString &checks)
         } else if (lhs.startsWith(QLatin1String("modal."))) {
             const QString what = lhs.mid(6);
             const Shown &last = shown();
-            actual = what == QLatin1String("caption") ? last.caption
-                : what == QLatin1String("directory")  ? last.directory
-                : what == QLatin1String("filters")    ? last.filters
-                : what == QLatin1String("entries")    ? last.entries
-                : what == QLatin1String("atPointer")  ? QVariant(last.atPointer).toString()
-                                                      : QString::number(last.count);
+            const QMap<QString, QString> modal = {
+                {QStringLiteral("caption"), last.caption},
+                {QStringLiteral("directory"), last.directory},
+                {QStringLiteral("filters"), last.filters},
+                {QStringLiteral("entries"), last.entries},
+                {QStringLiteral("atPointer"), QVariant(last.atPointer).toString()},
+                {QStringLiteral("count"), QString::number(last.count)},
+            };
+            if (!modal.contains(what)) {
+                wrong << QStringLiteral("%1: unknown check").arg(check);
+                continue;
+            }
+            actual = modal.value(what);
         } else {
             const int dot = lhs.lastIndexOf(QLatin1Char('.'));
+            if (dot < 0) {
+                wrong << QStringLiteral("%1: unknown check").arg(check);
+                continue;
+            }
             QWidget *w = root ? find(root, lhs.left(dot)) : nullptr;
             const QString property = lhs.mid(dot + 1);
-            if (property == QLatin1String("exists"))
+            if (property == QLatin1String("exists")) {
                 actual = QVariant(w != nullptr).toString();
-            else
-                actual = w ? w->property(qPrintable(property)).toString() : QStringLiteral("<no widget>");
+            } else if (!w) {
+                wrong << QStringLiteral("%1: no widget \"%2\"").arg(check, lhs.left(dot));
+                continue;
+            } else if (const QString problem = propertyProblem(w, property); !problem.isEmpty()) {
+                wrong << QStringLiteral("%1: %2").arg(check, problem);
+                continue;
+            } else {
+                actual = w->property(qPrintable(property)).toString();
+            }
         }
         if (actual != expected)
             wrong << QStringLiteral("%1: got \"%2\"").arg(check, actual);
     }
-    return wrong.join(QLatin1String("; "));
+    return wrong.isEmpty() ? QString() : row() + wrong.join(QLatin1String("; "));
 }
 
 } // namespace tivoro::test

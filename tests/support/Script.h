@@ -24,10 +24,19 @@ namespace tivoro::test {
 //                               does, and go on in it (root may be null)
 //   @Class                      go on in the visible window of that class
 //   close                       close the current window
-// Returns the window the script ended in; deferred deletions have run.
-QWidget *play(QWidget *root, const QString &steps);
+// Returns the window the script ended in; deferred deletions have run. A
+// step that cannot be played (unknown verb, no such widget, property or
+// slot) fails the running test at the caller's line, naming the row and the
+// step, and ends the script.
+QWidget *play(QWidget *root, const QString &steps, const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
-// Checks the state after play(), ';'-separated; empty when all hold.
+// play() without failing: why a step could not be played, empty when all
+// were; root becomes the window the script ended in.
+QString tryPlay(QWidget *&root, const QString &steps);
+
+// Checks the state after play(), ';'-separated; empty when all hold,
+// otherwise one entry per check that does not (an unknown check, a
+// property the widget does not have and a missing widget among them).
 //   W.property=VALUE            a widget property (bools: true/false);
 //                               W.exists=false: no such widget (any more)
 //   windows=N                   visible windows and dialogs

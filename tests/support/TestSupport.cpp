@@ -10,42 +10,20 @@
 
 namespace tivoro::test {
 
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-int warnings = 0;
-
-void guardMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (isPlatformNotice(message))
-        return;
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
-        ++warnings;
-        if (QTest::currentTestFunction())
-            QTest::qFail(qPrintable("toolkit message: " + message), context.file ? context.file : __FILE__,
-                         context.line);
-    }
-    previousHandler(type, context, message);
-}
-
-} // namespace
-
 void GuardedTest::init()
 {
     // Installed inside the run, after QtTest's own handler, which still logs
     // every message once ours has looked at it.
-    if (!previousHandler)
-        previousHandler = qInstallMessageHandler(guardMessages);
+    guardToolkitMessages([](const QMessageLogContext &context, const QString &message) {
+        if (QTest::currentTestFunction())
+            QTest::qFail(qPrintable("toolkit message: " + message), context.file ? context.file : __FILE__,
+                         context.line);
+    });
 }
 
 void GuardedTest::cleanup()
 {
     closeAllTopLevels();
-}
-
-int warningCount()
-{
-    return warnings;
 }
 
 Answer dismiss()
@@ -169,8 +147,8 @@ void closeAllTopLevels()
 int runTests(QObject *testObject, int argc, char **argv)
 {
     const int failed = QTest::qExec(testObject, argc, argv);
-    if (failed == 0 && warnings > 0) {
-        std::fprintf(stderr, "FAIL: %d toolkit warning(s) outside the test functions\n", warnings);
+    if (failed == 0 && toolkitWarningCount() > 0) {
+        std::fprintf(stderr, "FAIL: %d toolkit warning(s) outside the test functions\n", toolkitWarningCount());
         return 1;
     }
     return failed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/headless.h"
+#include "common/messageGuard.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -27,7 +28,7 @@ protected Q_SLOTS:
 };
 
 // Toolkit warnings seen so far, inside tests or not.
-int warningCount();
+using tivoro::toolkitWarningCount;
 
 // How to answer a modal dialog or popup menu that a handler runs.
 using Answer = std::function<void(QWidget *)>;

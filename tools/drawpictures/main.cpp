@@ -9,8 +9,6 @@
 #include <QPainterPath>
 #include <QRandomGenerator>
 #include <QSvgGenerator>
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <QtMath>
 
 #include <cstdio>
