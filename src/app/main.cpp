@@ -1,15 +1,20 @@
 #include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
 #include "app/highDpi.h"
+#include "app/translations.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     tivoro::enableHighDpiScaling();
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
+    // The languages the desktop set (LANGUAGE, LANG and the like); none that
+    // the program speaks leaves it English.
+    tivoro::installTranslations(QLocale::system().uiLanguages());
     MainWindow window;
     new IdleWarmUp(&window); // owned by the window
     window.show();

@@ -27,7 +27,9 @@ namespace tivoro::test {
 // Returns the window the script ended in; deferred deletions have run.
 QWidget *play(QWidget *root, const QString &steps);
 
-// Checks the state after play(), ';'-separated; empty when all hold.
+// Checks the state after play(), ';'-separated; empty when all hold. Texts
+// are written in English and also match their translation in a run with a
+// test language (see installTestLanguage()).
 //   W.property=VALUE            a widget property (bools: true/false);
 //                               W.exists=false: no such widget (any more)
 //   windows=N                   visible windows and dialogs

@@ -1,10 +1,13 @@
 #include "support/TestSupport.h"
 
+#include "app/translations.h"
+
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QThread>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -28,7 +31,71 @@ void guardMessages(QtMsgType type, const QMessageLogContext &context, const QStr
     previousHandler(type, context, message);
 }
 
+// The toolkit's own texts (QFileDialog, QShortcut, ...) are its catalogue's
+// business; every other context is a class of ours.
+bool toolkitContext(const char *context)
+{
+    return context[0] == 'Q' && (QChar::isUpper(context[1]) || context[1] == 't');
+}
+
+// The program's catalogue, watched: a lookup it cannot answer in one of our
+// contexts is a missing translation; the ones it answers are remembered, so
+// that checks written in English can recognise the translated texts.
+class CheckedCatalogue : public QTranslator
+{
+public:
+    explicit CheckedCatalogue(const QString &language)
+        : QTranslator(QCoreApplication::instance())
+        , m_language(language)
+    {
+    }
+
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
+    {
+        const QString text = QTranslator::translate(context, source, disambiguation, n);
+        if (!context || !source || !*source || toolkitContext(context))
+            return text;
+        if (text.isNull())
+            qWarning("no %s text for \"%s\" in %s", qPrintable(m_language), source, context);
+        else if (!m_seen.values(QString::fromUtf8(source)).contains(text))
+            m_seen.insert(QString::fromUtf8(source), text);
+        return text;
+    }
+
+    QStringList translationsOf(const QString &english) const { return m_seen.values(english); }
+
+private:
+    QString m_language;
+    mutable QMultiHash<QString, QString> m_seen;
+};
+
+CheckedCatalogue *catalogue = nullptr;
+
 } // namespace
+
+void installTestLanguage()
+{
+    const QString language = qEnvironmentVariable("TIVORO_TEST_LANGUAGE");
+    if (language.isEmpty())
+        return;
+    catalogue = new CheckedCatalogue(language);
+    if (!catalogue->load(tivoro::catalogueFile(language)) || !QCoreApplication::installTranslator(catalogue))
+        qFatal("no catalogue for %s", qPrintable(language));
+    tivoro::installToolkitCatalogue(language);
+    // A user of that language has its formats too.
+    QLocale::setDefault(QLocale(language));
+}
+
+bool showsText(const QString &shown, const QString &english)
+{
+    return shown == english || (catalogue && catalogue->translationsOf(english).contains(shown));
+}
+
+QString inTestLanguage(const QString &english)
+{
+    const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
+    return translations.isEmpty() ? english : translations.first();
+}
 
 void GuardedTest::init()
 {
@@ -113,7 +180,7 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
 {
     const QList<QAction *> titles = bar->actions();
     for (QAction *title : titles) {
-        if (title->text() != menuTitle || !title->menu())
+        if (!showsText(title->text(), menuTitle) || !title->menu())
             continue;
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
         QMenu *menu = title->menu();
@@ -121,7 +188,7 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
             return false;
         const QList<QAction *> entries = menu->actions();
         for (QAction *entry : entries) {
-            if (entry->text() == entryText) {
+            if (showsText(entry->text(), entryText)) {
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
                 return true;
             }
