@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Calibrate using control points (right click on video to add points)</source>
-        <translation>Mit Passpunkten kalibrieren (Rechtsklick auf das Video fügt Punkte hinzu)</translation>
+        <translation>Mit Passpunkten kalibrieren (Rechtsklick ins Video setzt Punkte)</translation>
     </message>
     <message>
         <source>Calibrate</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>Calibrate using control points (right click on video to add points)</source>
-        <translation>Mit Passpunkten kalibrieren (Rechtsklick auf das Video fügt Punkte hinzu)</translation>
+        <translation>Mit Passpunkten kalibrieren (Rechtsklick ins Video setzt Punkte)</translation>
     </message>
     <message>
         <source>Calibrate</source>

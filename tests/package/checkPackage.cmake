@@ -55,7 +55,7 @@ file(READ "${entry}" text)
 expect("${text}" "\nExec=tivoro\n" "\nIcon=${id}\n")
 set(metainfo ${root}/usr/share/metainfo/${id}.metainfo.xml)
 file(READ ${metainfo} text)
-expect("${text}" "<id>${id}</id>" "desktop-id\">${id}.desktop<" "<release version=\"${version}\"")
+expect("${text}" "<id>${id}</id>" "desktop-id\">${id}.desktop<" "<release version=\"${version}\"" "<lang[^>]*>de</lang>")
 foreach(size 16 24 32 48 64 128 256 512)
   list(APPEND files usr/share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
@@ -76,10 +76,18 @@ run(man --warnings -l ${root}/usr/share/man/man1/tivoro.1.gz)
 expect("${err}" "^$")
 
 # The plugin closes the windows once the start window has painted; the
-# minute only bounds a program that never paints.
+# minute only bounds a program that never paints. The program speaks the
+# language the desktop asks for when it has a catalogue for it, and English
+# otherwise, without a word about it.
+cmake_policy(SET CMP0007 NEW) # an empty LANGUAGE is a case of its own
 file(MAKE_DIRECTORY ${WORK_DIR}/runtime)
 run(chmod 700 ${WORK_DIR}/runtime)
-run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${WORK_DIR}/runtime QT_PLUGIN_PATH=${PLUGINS}
-  QT_QPA_GENERIC_PLUGINS=tivoroquitafterpaint timeout 60 ${root}/usr/bin/tivoro)
-string(REGEX REPLACE "This plugin does not support[^\n]*\n" "" err "${err}")
-expect("${err}" "^painted MainWindow\n$")
+foreach(case "de;Aufnahmesitzung einrichten" "fr:de_AT;Aufnahmesitzung einrichten" "xx;Set up recoding session"
+    "en:de;Set up recoding session" ";Set up recoding session")
+  list(GET case 0 languages)
+  list(GET case 1 caption)
+  run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${WORK_DIR}/runtime QT_PLUGIN_PATH=${PLUGINS}
+    QT_QPA_GENERIC_PLUGINS=tivoroquitafterpaint LANG=C.UTF-8 LANGUAGE=${languages} timeout 60 ${root}/usr/bin/tivoro)
+  string(REGEX REPLACE "This plugin does not support[^\n]*\n" "" err "${err}")
+  expect("${err}" "^painted MainWindow: [^\n]*${caption}[^\n]*\n$")
+endforeach()
