@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QThread>
 #include <QTranslator>
 
 #include <cstdio>
+#include <utility>
 
 namespace tivoro::test {
 
@@ -39,8 +41,9 @@ bool toolkitContext(const char *context)
 }
 
 // The program's catalogue, watched: a lookup it cannot answer in one of our
-// contexts is a missing translation; the ones it answers are remembered, so
-// that checks written in English can recognise the translated texts.
+// contexts is a missing translation. It also gives a text's translations in
+// every context the program looked texts up in, so that checks written in
+// English recognise the translated texts, also ones set without lookup.
 class CheckedCatalogue : public QTranslator
 {
 public:
@@ -55,18 +58,27 @@ public:
         const QString text = QTranslator::translate(context, source, disambiguation, n);
         if (!context || !source || !*source || toolkitContext(context))
             return text;
+        m_contexts.insert(QByteArray(context));
         if (text.isNull())
             qWarning("no %s text for \"%s\" in %s", qPrintable(m_language), source, context);
-        else if (!m_seen.values(QString::fromUtf8(source)).contains(text))
-            m_seen.insert(QString::fromUtf8(source), text);
         return text;
     }
 
-    QStringList translationsOf(const QString &english) const { return m_seen.values(english); }
+    QStringList translationsOf(const QString &english) const
+    {
+        QStringList found;
+        const QByteArray source = english.toUtf8();
+        for (const QByteArray &context : std::as_const(m_contexts)) {
+            const QString text = QTranslator::translate(context.constData(), source.constData());
+            if (!text.isNull() && !found.contains(text))
+                found << text;
+        }
+        return found;
+    }
 
 private:
     QString m_language;
-    mutable QMultiHash<QString, QString> m_seen;
+    mutable QSet<QByteArray> m_contexts;
 };
 
 CheckedCatalogue *catalogue = nullptr;
@@ -88,7 +100,11 @@ void installTestLanguage()
 
 bool showsText(const QString &shown, const QString &english)
 {
-    return shown == english || (catalogue && catalogue->translationsOf(english).contains(shown));
+    // A text of ours must show translated (though the translation may read
+    // as the English, as "0" does); only texts the program never looked up,
+    // such as typed ones, stand as they are.
+    const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
+    return translations.isEmpty() ? shown == english : translations.contains(shown);
 }
 
 QString inTestLanguage(const QString &english)

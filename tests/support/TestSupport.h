@@ -35,8 +35,8 @@ int warningCount();
 // and so fails the test that showed it.
 void installTestLanguage();
 
-// Whether `shown` is `english` as the user sees it: the text itself, or a
-// translation of it that the program looked up during the run.
+// Whether `shown` is `english` as the user sees it: in a run with a test
+// language its translation, as the program looked it up during the run.
 bool showsText(const QString &shown, const QString &english);
 // `english` in the language of the run (as the program looked it up).
 QString inTestLanguage(const QString &english);
