@@ -41,6 +41,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TIVORO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The toolkit's own catalogues put its dialogs and standard buttons into the
+# user's language beside the program's built-in ones.
+if(TIVORO_QT6)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+else()
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qttranslations5-l10n)
+endif()
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "record camera-based activity studies and analyse their videos
 Tivoro is a desktop application for researchers who run camera-based
 activity studies. It offers the screens for three workflows: setting up and

@@ -161,8 +161,10 @@ void TestPanels::metadataLayout()
     const QList<QLabel *> labels = panel->findChildren<QLabel *>();
     for (QLabel *label : labels)
         rows.insert(label->y(), label->text());
-    QCOMPARE(rows.values(),
-             QStringList({"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"}));
+    QStringList expected;
+    for (const char *text : {"Recording name:", "Measurer:", "Group name:", "Location:", "More information:"})
+        expected << inTestLanguage(text);
+    QCOMPARE(rows.values(), expected);
 
     // Tab follows the screen; the notes field keeps Tab for itself.
     panel->findChild<QWidget *>("lineEdit")->setFocus();

@@ -4,12 +4,15 @@
 
 #include "app/IdleWarmUp.h"
 #include "app/panelsFirstUse.h"
+#include "app/translations.h"
 #include "shell/MainWindow.h"
 #include "shell/Settings.h"
 
 #include "common/windowKinds.h"
 
 #include <QColorDialog>
+#include <QCommandLinkButton>
+#include <QDialogButtonBox>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QMenuBar>
@@ -32,6 +35,8 @@ private Q_SLOTS:
     void idleWarmUp();
     void idleWarmUpCoversFirstUse_data();
     void idleWarmUpCoversFirstUse();
+    void userLanguages_data();
+    void userLanguages();
 };
 
 void TestShell::startWindow_data()
@@ -201,6 +206,40 @@ void TestShell::idleWarmUpCoversFirstUse()
                                     .arg(w->objectName(), active ? "an active" : "an inactive")));
         }
     }
+}
+
+void TestShell::userLanguages_data()
+{
+    // The desktop's languages, preferred first, as QLocale lists them.
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("caption"); // of the start window
+    QTest::addColumn<QString>("cancel"); // the toolkit's standard button
+    const QString german = "Aufnahmesitzung einrichten", english = "Set up recoding session";
+    QTest::newRow("German") << QStringList {"de-DE"} << german << "Abbrechen";
+    QTest::newRow("Austrian German") << QStringList {"de-AT"} << german << "Abbrechen";
+    QTest::newRow("French, then German") << QStringList {"fr-FR", "de"} << german << "Abbrechen";
+    QTest::newRow("English, then German") << QStringList {"en-GB", "de-DE"} << english << "Cancel";
+    QTest::newRow("unknown") << QStringList {"xx-YY"} << english << "Cancel";
+    QTest::newRow("C locale") << QStringList {"C"} << english << "Cancel";
+    QTest::newRow("none") << QStringList {} << english << "Cancel";
+}
+
+void TestShell::userLanguages()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, caption);
+    QFETCH(QString, cancel);
+    const QList<QTranslator *> installed = tivoro::installTranslations(languages);
+    auto *start = new MainWindow;
+    start->show();
+    const QDialogButtonBox box(QDialogButtonBox::Cancel);
+    const QString shownCaption = start->findChild<QCommandLinkButton *>("commandLinkButtonSetUpRecording")->text();
+    const QString shownCancel = box.button(QDialogButtonBox::Cancel)->text();
+    for (QTranslator *translator : installed)
+        QCoreApplication::removeTranslator(translator);
+    qDeleteAll(installed);
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(shownCancel, cancel);
 }
 
 TIVORO_TEST_MAIN(TestShell)

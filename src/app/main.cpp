@@ -2,9 +2,11 @@
 #include "app/applicationIcon.h"
 #include "app/highDpi.h"
 #include "app/panelsFirstUse.h"
+#include "app/translations.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +16,9 @@ int main(int argc, char *argv[])
     // (and its icon) before the first one is shown.
     QGuiApplication::setDesktopFileName(QStringLiteral(TIVORO_APP_ID));
     tivoro::installApplicationIcon();
+    // The languages the desktop set (LANGUAGE, LANG and the like); none that
+    // the program speaks leaves it English.
+    tivoro::installTranslations(QLocale::system().uiLanguages());
     MainWindow window;
     new IdleWarmUp(&window, tivoro::panelsFirstUse(&window)); // owned by the window
     window.show();

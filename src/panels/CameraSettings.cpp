@@ -79,7 +79,7 @@ void CameraSettings::setCameraSlidersEnabled(bool enabled)
 
 void CameraSettings::usingVideoFile()
 {
-    ui->removeCameraBtn->setText(QStringLiteral("Remove this video"));
+    ui->removeCameraBtn->setText(tr("Remove this video"));
     // Forget the pointers at once, so that a second call finds nothing left
     // to delete.
     if (ui->labelResolution) {
@@ -96,8 +96,9 @@ void CameraSettings::showControlPointMenu(const QPoint &pos)
 {
     // Control points are not placed yet: the choice is offered, not used.
     QMenu menu;
-    for (const char *entry : {"Add red control point", "Add blue control point", "Add yellow control point",
-                              "Add green control point", "Add orange control point", "Add purple control point"})
-        menu.addAction(QString::fromLatin1(entry));
+    for (const char *entry : {QT_TR_NOOP("Add red control point"), QT_TR_NOOP("Add blue control point"),
+                              QT_TR_NOOP("Add yellow control point"), QT_TR_NOOP("Add green control point"),
+                              QT_TR_NOOP("Add orange control point"), QT_TR_NOOP("Add purple control point")})
+        menu.addAction(tr(entry));
     menu.exec(ui->sceneWidgetPlaceholderLabel->mapToGlobal(pos));
 }

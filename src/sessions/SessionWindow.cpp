@@ -16,6 +16,21 @@ constexpr int CameraPage = 1;
 constexpr int MetadataPage = 0;
 constexpr int GraphPage = 1;
 
+// A button whose caption toggles keeps one width, wide enough for each of
+// its captions; otherwise a longer one (as translations have) is cut or
+// moves its neighbours.
+void fitCaptions(QPushButton *button, const QStringList &captions)
+{
+    const QString shown = button->text();
+    int width = button->minimumWidth();
+    for (const QString &caption : captions) {
+        button->setText(caption);
+        width = qMax(width, button->sizeHint().width());
+    }
+    button->setText(shown);
+    button->setMinimumWidth(width);
+}
+
 } // namespace
 
 SessionWindow::SessionWindow(QWidget *parent)
@@ -26,6 +41,8 @@ SessionWindow::SessionWindow(QWidget *parent)
 void SessionWindow::connectControls(const Controls &controls)
 {
     m_controls = controls;
+    fitCaptions(controls.showGraph, {controls.captions.showGraph, controls.captions.showMetadata});
+    fitCaptions(controls.startStop, {controls.captions.start, controls.captions.stop});
     connect(controls.showGraph, &QPushButton::clicked, this, &SessionWindow::toggleGraphPage);
     connect(controls.startStop, &QPushButton::clicked, this, &SessionWindow::startOrStop);
     tivoro::connectCalibrationChoice(this, controls.calibration);
@@ -38,19 +55,21 @@ void SessionWindow::connectControls(const Controls &controls)
 void SessionWindow::toggleGraphPage()
 {
     QPushButton *button = m_controls.showGraph;
-    if (button->text() == QLatin1String("Show graph")) {
+    const Captions &captions = m_controls.captions;
+    if (button->text() == captions.showGraph) {
         m_controls.bottomPages->setCurrentIndex(GraphPage);
-        button->setText(QStringLiteral("Show metadata"));
+        button->setText(captions.showMetadata);
     } else {
         m_controls.bottomPages->setCurrentIndex(MetadataPage);
-        button->setText(QStringLiteral("Show graph"));
+        button->setText(captions.showGraph);
     }
 }
 
 void SessionWindow::startOrStop()
 {
-    const bool starting = m_controls.startStop->text() == m_controls.startText;
-    m_controls.startStop->setText(starting ? m_controls.stopText : m_controls.startText);
+    const Captions &captions = m_controls.captions;
+    const bool starting = m_controls.startStop->text() == captions.start;
+    m_controls.startStop->setText(starting ? captions.stop : captions.start);
     m_controls.cancel->setEnabled(starting);
     m_controls.videoPages->setCurrentIndex(starting ? VideoPage : CameraPage);
 }

@@ -17,6 +17,16 @@ class SessionWindow : public QMainWindow
     Q_OBJECT
 
 protected:
+    // The captions that hold the state. The derived window translates them
+    // in its form's context, so that they are the very texts its form shows.
+    struct Captions
+    {
+        QString start;
+        QString stop;
+        QString showGraph;
+        QString showMetadata;
+    };
+
     struct Controls
     {
         QPushButton *showGraph = nullptr;
@@ -24,8 +34,7 @@ protected:
         QPushButton *startStop = nullptr;
         QPushButton *cancel = nullptr;
         QStackedWidget *videoPages = nullptr;
-        QString startText;
-        QString stopText;
+        Captions captions;
         tivoro::CalibrationControls calibration;
         QPushButton *addCamera = nullptr;
         QAction *settings = nullptr;
@@ -35,7 +44,7 @@ protected:
 
     // Both forms name their controls alike, so one template serves both.
     template <class Form>
-    void drive(const Form &ui, const QString &startText, const QString &stopText)
+    void drive(const Form &ui, const Captions &captions)
     {
         Controls c;
         c.showGraph = ui.pushButtonShowGraph;
@@ -43,8 +52,7 @@ protected:
         c.startStop = ui.pushButtonStartStop;
         c.cancel = ui.pushButtonCancelRecording;
         c.videoPages = ui.stackedWidgetVideos;
-        c.startText = startText;
-        c.stopText = stopText;
+        c.captions = captions;
         c.calibration = {ui.calibrateManuallyRadioButton, ui.calibrateUsingControlPointsRadioButton,
                          ui.pushButtonCalibrateWithControlPoints, ui.cameraSettings1, ui.cameraSettings2};
         c.addCamera = ui.addCameraPushButton;

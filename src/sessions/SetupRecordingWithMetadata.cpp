@@ -6,7 +6,7 @@ SetupRecordingWithMetadata::SetupRecordingWithMetadata(QWidget *parent)
     , ui(std::make_unique<Ui::SetupRecordingWithMetadata>())
 {
     ui->setupUi(this);
-    drive(*ui, QStringLiteral("Start recording"), QStringLiteral("Stop recording"));
+    drive(*ui, {tr("Start recording"), tr("Stop recording"), tr("Show graph"), tr("Show metadata")});
 }
 
 SetupRecordingWithMetadata::~SetupRecordingWithMetadata() = default;

@@ -1,8 +1,10 @@
 // A toolkit plugin that the package test loads into the packaged program
 // through QT_QPA_GENERIC_PLUGINS, so that the program needs no test hook:
-// once a top-level window has painted, it names the window's class and the
-// program's desktop file name on standard error and closes every window,
-// and the program ends as it does when a user closes it.
+// once a top-level window has painted, it names the window's class, the
+// program's desktop file name and the captions of its buttons (which tell
+// the language) on standard error and closes every window, and the program
+// ends as it does when a user closes it.
+#include <QAbstractButton>
 #include <QGenericPlugin>
 #include <QGuiApplication>
 #include <QWidget>
@@ -22,8 +24,12 @@ public:
         if (event->type() == QEvent::Paint && !m_painted && watched->isWidgetType()
             && static_cast<QWidget *>(watched)->isWindow()) {
             m_painted = true;
-            std::fprintf(stderr, "painted %s as %s\n", watched->metaObject()->className(),
-                         qPrintable(QGuiApplication::desktopFileName()));
+            QStringList captions;
+            const QList<QAbstractButton *> buttons = watched->findChildren<QAbstractButton *>();
+            for (const QAbstractButton *button : buttons)
+                captions << button->text();
+            std::fprintf(stderr, "painted %s as %s: %s\n", watched->metaObject()->className(),
+                         qPrintable(QGuiApplication::desktopFileName()), qPrintable(captions.join(QLatin1Char('|'))));
             // After this paint has run to its end.
             QMetaObject::invokeMethod(this, &PaintWatcher::closeWindows, Qt::QueuedConnection);
         }

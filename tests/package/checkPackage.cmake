@@ -21,7 +21,7 @@ file(GLOB deb ${build}/*.deb)
 file(REMOVE_RECURSE ${WORK_DIR}/unpacked ${deb})
 run(${CMAKE_COMMAND} --build ${build} --target package)
 file(GLOB deb ${build}/tivoro_*.deb)
-run(dpkg-deb --field ${deb} Version Depends)
+run(dpkg-deb --field ${deb} Version Depends Recommends)
 string(REGEX MATCH "Version: ([^\n]+)" version "${out}")
 set(version ${CMAKE_MATCH_1})
 # Dependencies are read from the binary: this build's Qt only.
@@ -30,7 +30,7 @@ if(QT6)
 else()
   set(qt 5)
 endif()
-expect("${out}" "libqt${qt}core${qt}" "libqt${qt}gui${qt}" "libqt${qt}widgets${qt}")
+expect("${out}" "libqt${qt}core${qt}" "libqt${qt}gui${qt}" "libqt${qt}widgets${qt}" "Recommends: qt[^\n]*translations")
 if(out MATCHES "libqt[^${qt}]")
   message(FATAL_ERROR "another Qt in ${out}")
 endif()
@@ -60,7 +60,7 @@ if(NOT main STREQUAL "Science")
 endif()
 set(metainfo ${root}/usr/share/metainfo/${id}.metainfo.xml)
 file(READ ${metainfo} text)
-expect("${text}" "<id>${id}</id>" "desktop-id\">${id}.desktop<" "<release version=\"${version}\"")
+expect("${text}" "<id>${id}</id>" "desktop-id\">${id}.desktop<" "<release version=\"${version}\"" "<lang[^>]*>de</lang>")
 # The manual page and the changelog name the same version.
 run(gzip -dc ${root}/usr/share/man/man1/tivoro.1.gz)
 expect("${out}" "^\\.TH TIVORO 1 [^\n]* \"Tivoro ${version}\" ")
@@ -85,11 +85,19 @@ run(man --warnings -l ${root}/usr/share/man/man1/tivoro.1.gz)
 expect("${err}" "^$")
 
 # The plugin closes the windows once the start window has painted; the
-# minute only bounds a program that never paints.
+# minute only bounds a program that never paints. The program speaks the
+# language the desktop asks for when it has a catalogue for it, and English
+# otherwise, without a word about it.
+cmake_policy(SET CMP0007 NEW) # an empty LANGUAGE is a case of its own
 file(MAKE_DIRECTORY ${WORK_DIR}/runtime)
 run(chmod 700 ${WORK_DIR}/runtime)
-run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${WORK_DIR}/runtime QT_PLUGIN_PATH=${PLUGINS}
-  QT_QPA_GENERIC_PLUGINS=tivoroquitafterpaint timeout 60 ${root}/usr/bin/tivoro)
-string(REGEX REPLACE "This plugin does not support[^\n]*\n" "" err "${err}")
 # Named after the desktop entry, the windows get its icon on Wayland.
-expect("${err}" "^painted MainWindow as ${id}\n$")
+foreach(case "de;Aufnahmesitzung einrichten" "fr:de_AT;Aufnahmesitzung einrichten" "xx;Set up recoding session"
+    "en:de;Set up recoding session" ";Set up recoding session")
+  list(GET case 0 languages)
+  list(GET case 1 caption)
+  run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${WORK_DIR}/runtime QT_PLUGIN_PATH=${PLUGINS}
+    QT_QPA_GENERIC_PLUGINS=tivoroquitafterpaint LANG=C.UTF-8 LANGUAGE=${languages} timeout 60 ${root}/usr/bin/tivoro)
+  string(REGEX REPLACE "This plugin does not support[^\n]*\n" "" err "${err}")
+  expect("${err}" "^painted MainWindow as ${id}: [^\n]*${caption}[^\n]*\n$")
+endforeach()

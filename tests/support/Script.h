@@ -37,6 +37,8 @@ QString tryPlay(QWidget *&root, const QString &steps);
 // Checks the state after play(), ';'-separated; empty when all hold,
 // otherwise one entry per check that does not (an unknown check, a
 // property the widget does not have and a missing widget among them).
+// Texts are written in English and also match their translation in a run
+// with a test language (see installTestLanguage()).
 //   W.property=VALUE            a widget property (bools: true/false);
 //                               W.exists=false: no such widget (any more)
 //   windows=N                   visible windows and dialogs

@@ -1,14 +1,101 @@
 #include "support/TestSupport.h"
 
+#include "app/translations.h"
+
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QThread>
+#include <QTranslator>
 
 #include <cstdio>
+#include <utility>
 
 namespace tivoro::test {
+
+namespace {
+
+// The toolkit's own texts (QFileDialog, QShortcut, ...) are its catalogue's
+// business; every other context is a class of ours.
+bool toolkitContext(const char *context)
+{
+    return context[0] == 'Q' && (QChar::isUpper(context[1]) || context[1] == 't');
+}
+
+// The program's catalogue, watched: a lookup it cannot answer in one of our
+// contexts is a missing translation. It also gives a text's translations in
+// every context the program looked texts up in, so that checks written in
+// English recognise the translated texts, also ones set without lookup.
+class CheckedCatalogue : public QTranslator
+{
+public:
+    explicit CheckedCatalogue(const QString &language)
+        : QTranslator(QCoreApplication::instance())
+        , m_language(language)
+    {
+    }
+
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
+    {
+        const QString text = QTranslator::translate(context, source, disambiguation, n);
+        if (!context || !source || !*source || toolkitContext(context))
+            return text;
+        m_contexts.insert(QByteArray(context));
+        if (text.isNull())
+            qWarning("no %s text for \"%s\" in %s", qPrintable(m_language), source, context);
+        return text;
+    }
+
+    QStringList translationsOf(const QString &english) const
+    {
+        QStringList found;
+        const QByteArray source = english.toUtf8();
+        for (const QByteArray &context : std::as_const(m_contexts)) {
+            const QString text = QTranslator::translate(context.constData(), source.constData());
+            if (!text.isNull() && !found.contains(text))
+                found << text;
+        }
+        return found;
+    }
+
+private:
+    QString m_language;
+    mutable QSet<QByteArray> m_contexts;
+};
+
+CheckedCatalogue *catalogue = nullptr;
+
+} // namespace
+
+void installTestLanguage()
+{
+    const QString language = qEnvironmentVariable("TIVORO_TEST_LANGUAGE");
+    if (language.isEmpty())
+        return;
+    catalogue = new CheckedCatalogue(language);
+    if (!catalogue->load(tivoro::catalogueFile(language)) || !QCoreApplication::installTranslator(catalogue))
+        qFatal("no catalogue for %s", qPrintable(language));
+    tivoro::installToolkitCatalogue(language);
+    // A user of that language has its formats too.
+    QLocale::setDefault(QLocale(language));
+}
+
+bool showsText(const QString &shown, const QString &english)
+{
+    // A text of ours must show translated (though the translation may read
+    // as the English, as "0" does); only texts the program never looked up,
+    // such as typed ones, stand as they are.
+    const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
+    return translations.isEmpty() ? shown == english : translations.contains(shown);
+}
+
+QString inTestLanguage(const QString &english)
+{
+    const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
+    return translations.isEmpty() ? english : translations.first();
+}
 
 void GuardedTest::init()
 {
@@ -91,7 +178,7 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
 {
     const QList<QAction *> titles = bar->actions();
     for (QAction *title : titles) {
-        if (title->text() != menuTitle || !title->menu())
+        if (!showsText(title->text(), menuTitle) || !title->menu())
             continue;
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
         QMenu *menu = title->menu();
@@ -99,7 +186,7 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
             return false;
         const QList<QAction *> entries = menu->actions();
         for (QAction *entry : entries) {
-            if (entry->text() == entryText) {
+            if (showsText(entry->text(), entryText)) {
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
                 return true;
             }

@@ -30,6 +30,18 @@ protected Q_SLOTS:
 // Toolkit warnings seen so far, inside tests or not.
 using tivoro::toolkitWarningCount;
 
+// With TIVORO_TEST_LANGUAGE set ("de"), the program's catalogue for that
+// language and the toolkit's own are loaded, as main loads them for a user
+// of that language; any text of ours that the catalogue lacks is a warning,
+// and so fails the test that showed it.
+void installTestLanguage();
+
+// Whether `shown` is `english` as the user sees it: in a run with a test
+// language its translation, as the program looked it up during the run.
+bool showsText(const QString &shown, const QString &english);
+// `english` in the language of the run (as the program looked it up).
+QString inTestLanguage(const QString &english);
+
 // How to answer a modal dialog or popup menu that a handler runs.
 using Answer = std::function<void(QWidget *)>;
 Answer dismiss(); // Escape
@@ -91,6 +103,7 @@ int runTests(QObject *testObject, int argc, char **argv);
     {                                                                                                                  \
         tivoro::prepareHeadless();                                                                                     \
         QApplication app(argc, argv);                                                                                  \
+        tivoro::test::installTestLanguage();                                                                           \
         TestClass test;                                                                                                \
         return tivoro::test::runTests(&test, argc, argv);                                                              \
     }

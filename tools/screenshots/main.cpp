@@ -1,10 +1,12 @@
 // Renders each window of the program offscreen to a PNG file.
 #include "app/applicationIcon.h"
+#include "app/translations.h"
 #include "common/headless.h"
 #include "common/windowKinds.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QPushButton>
 
 #include <cstdio>
@@ -30,6 +32,8 @@ int main(int argc, char *argv[])
     tivoro::prepareHeadless(true);
     QApplication app(argc, argv);
     tivoro::installApplicationIcon();
+    // In the desktop's language, as the program: LANGUAGE=de for German.
+    tivoro::installTranslations(QLocale::system().uiLanguages());
     // Another desktop font, to see how the forms make room: TIVORO_FONT="Noto Sans,10".
     if (qEnvironmentVariableIsSet("TIVORO_FONT")) {
         QFont font;
