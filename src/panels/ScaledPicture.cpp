@@ -18,6 +18,17 @@ QPixmap pictureOf(const QLabel *label)
 #endif
 }
 
+QRect pictureArea(const QLabel *label)
+{
+    const int margin = label->margin();
+    const QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    const QPixmap picture = pictureOf(label);
+    if (label->hasScaledContents() || picture.isNull())
+        return area;
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                               (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize(), area);
+}
+
 } // namespace tivoro
 
 namespace {
@@ -64,9 +75,7 @@ private:
     {
         // The labels given here draw no frame of their own; the style sheet
         // borders of their parents are painted with the background.
-        QRect area = m_label->contentsRect();
-        const int margin = m_label->margin();
-        area.adjust(margin, margin, -margin, -margin);
+        const QRect area = tivoro::pictureArea(m_label);
         const qreal ratio = m_label->devicePixelRatioF();
         QPixmap shown = scaledPicture(picture, area.size() * ratio);
         shown.setDevicePixelRatio(ratio);

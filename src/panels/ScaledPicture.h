@@ -2,6 +2,7 @@
 
 class QLabel;
 class QPixmap;
+class QRect;
 class QSize;
 
 namespace tivoro {
@@ -19,5 +20,10 @@ void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 
 // The label's picture by value, under Qt 5 and Qt 6 alike; null if it has none.
 QPixmap pictureOf(const QLabel *label);
+
+// Where the label draws its picture, in its own coordinates: its whole
+// contents for a scaled picture, else the picture's size placed by the
+// label's alignment (and so possibly larger than the label).
+QRect pictureArea(const QLabel *label);
 
 } // namespace tivoro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panels/CalibrationChoice.h"
+#include "shell/openingSize.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -50,6 +51,7 @@ protected:
         c.addCamera = ui.addCameraPushButton;
         c.settings = ui.actionSettings;
         connectControls(c);
+        tivoro::openShowingWhole(this, {ui.scrollArea, ui.scrollArea_2});
     }
 
 private:
