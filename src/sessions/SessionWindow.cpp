@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
 #include <QStackedWidget>
 
 namespace {
@@ -15,6 +17,17 @@ constexpr int VideoPage = 0;
 constexpr int CameraPage = 1;
 constexpr int MetadataPage = 0;
 constexpr int GraphPage = 1;
+
+// A stacked widget asks for the room of its largest page, shown or not.
+// The bottom area asks only for the page it shows, so that the video area
+// above keeps its share of the window.
+void askForCurrentPageOnly(QStackedWidget *pages)
+{
+    for (int i = 0; i < pages->count(); ++i) {
+        const auto policy = i == pages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        pages->widget(i)->setSizePolicy(policy, policy);
+    }
+}
 
 } // namespace
 
@@ -27,6 +40,9 @@ void SessionWindow::connectControls(const Controls &controls)
 {
     m_controls = controls;
     connect(controls.showGraph, &QPushButton::clicked, this, &SessionWindow::toggleGraphPage);
+    askForCurrentPageOnly(controls.bottomPages);
+    connect(controls.bottomPages, &QStackedWidget::currentChanged, controls.bottomPages,
+            [pages = controls.bottomPages] { askForCurrentPageOnly(pages); });
     connect(controls.startStop, &QPushButton::clicked, this, &SessionWindow::startOrStop);
     tivoro::connectCalibrationChoice(this, controls.calibration);
     connect(controls.addCamera, &QPushButton::clicked, this, &SessionWindow::openAddCamera);
@@ -53,6 +69,13 @@ void SessionWindow::startOrStop()
     m_controls.startStop->setText(starting ? m_controls.stopText : m_controls.startText);
     m_controls.cancel->setEnabled(starting);
     m_controls.videoPages->setCurrentIndex(starting ? VideoPage : CameraPage);
+    // On a screen too small for both pictures, the first camera's is the
+    // one brought into view, once the page has its geometry.
+    if (starting) {
+        QTimer::singleShot(0, m_controls.videoArea, [area = m_controls.videoArea, first = m_controls.firstVideo] {
+            area->ensureWidgetVisible(first, 0, 0);
+        });
+    }
 }
 
 void SessionWindow::openAddCamera()

@@ -8,6 +8,7 @@
 
 class QAction;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 
 // What the recording and the analysis windows share: the graph/metadata
@@ -25,6 +26,8 @@ protected:
         QPushButton *startStop = nullptr;
         QPushButton *cancel = nullptr;
         QStackedWidget *videoPages = nullptr;
+        QScrollArea *videoArea = nullptr;
+        QWidget *firstVideo = nullptr;
         QString startText;
         QString stopText;
         tivoro::CalibrationControls calibration;
@@ -44,6 +47,8 @@ protected:
         c.startStop = ui.pushButtonStartStop;
         c.cancel = ui.pushButtonCancelRecording;
         c.videoPages = ui.stackedWidgetVideos;
+        c.videoArea = ui.scrollArea_2;
+        c.firstVideo = ui.frame_3;
         c.startText = startText;
         c.stopText = stopText;
         c.calibration = {ui.calibrateManuallyRadioButton, ui.calibrateUsingControlPointsRadioButton,
@@ -51,7 +56,7 @@ protected:
         c.addCamera = ui.addCameraPushButton;
         c.settings = ui.actionSettings;
         connectControls(c);
-        tivoro::openShowingWhole(this, {ui.scrollArea, ui.scrollArea_2});
+        tivoro::openShowingWhole(this, {ui.scrollArea, ui.scrollArea_2}, ui.cameraSettings1);
     }
 
 private:

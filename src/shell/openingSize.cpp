@@ -71,8 +71,9 @@ void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
 class OpeningSize : public QObject
 {
 public:
-    OpeningSize(QWidget *window, std::initializer_list<QScrollArea *> areas)
+    OpeningSize(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst)
         : QObject(window)
+        , m_seenFirst(seenFirst)
     {
         for (QScrollArea *area : areas)
             m_areas << area;
@@ -85,22 +86,34 @@ protected:
         if (event->type() == QEvent::Show && watched == parent()) {
             watched->removeEventFilter(this);
             chooseSize(static_cast<QWidget *>(watched), m_areas);
+            bringIntoView();
             deleteLater();
         }
         return false;
     }
 
 private:
+    void bringIntoView()
+    {
+        if (!m_seenFirst)
+            return;
+        for (QScrollArea *area : qAsConst(m_areas)) {
+            if (area && area->isVisible() && area->widget() && area->widget()->isAncestorOf(m_seenFirst))
+                area->ensureWidgetVisible(m_seenFirst, 0, 0);
+        }
+    }
+
     QVector<QPointer<QScrollArea>> m_areas;
+    QPointer<QWidget> m_seenFirst;
 };
 
 } // namespace
 
 namespace tivoro {
 
-void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas)
+void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst)
 {
-    new OpeningSize(window, areas);
+    new OpeningSize(window, areas, seenFirst);
 }
 
 } // namespace tivoro

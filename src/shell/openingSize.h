@@ -13,7 +13,9 @@ namespace tivoro {
 // from its designed size until each visible one of `areas` shows its whole
 // content without scrolling, as far as the available area of its screen
 // allows; a window larger than that area is brought down to it (its layout's
-// minimum permitting). The user may resize freely afterwards.
-void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas);
+// minimum permitting). Where the screen is too small for that, the area
+// holding `seenFirst` is scrolled to bring it into view. The user may
+// resize freely afterwards.
+void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst = nullptr);
 
 } // namespace tivoro
