@@ -19,62 +19,28 @@ qint64 areaOf(const QRegion &region)
     return area;
 }
 
-// What of the label's picture a user can see: clipped by the scroll areas
-// and frames it sits in, and by the edges of the screen.
-QRegion seenPicture(QLabel *label)
+// The share of the label's picture a user sees, clipped by the scroll areas
+// and frames it sits in and by the screen's edges; for the graph, which is
+// wider than any window and scrolls sideways, the share of its height.
+double shareSeen(QLabel *label, bool heightOnly)
 {
-    QRegion seen = label->visibleRegion() & tivoro::pictureArea(label);
+    const QRect whole = tivoro::pictureArea(label);
     const QRect screen = label->screen()->availableGeometry();
-    return seen & QRect(label->mapFromGlobal(screen.topLeft()), screen.size());
-}
-
-double shareSeen(QLabel *label)
-{
-    const QRect whole = tivoro::pictureArea(label);
-    const qint64 wholeArea = qint64(whole.width()) * whole.height();
-    // A picture that does not fill its label leaves part of the label
-    // empty; that part is no loss, but the label must be seen as a whole.
+    const QRegion seen = label->visibleRegion() & whole & QRect(label->mapFromGlobal(screen.topLeft()), screen.size());
+    if (heightOnly)
+        return double(seen.boundingRect().height()) / whole.height();
+    // Where the picture does not fill its label, the label must still be
+    // seen as a whole.
     const double labelShare = double(areaOf(label->visibleRegion())) / (label->width() * label->height());
-    return qMin(wholeArea ? double(areaOf(seenPicture(label))) / wholeArea : 0.0, labelShare);
+    return qMin(double(areaOf(seen)) / (qint64(whole.width()) * whole.height()), labelShare);
 }
-
-// The rows of the picture, top to bottom, that can be seen (the graph is
-// wider than any window and scrolls sideways by design).
-double heightSeen(QLabel *label)
-{
-    const QRect whole = tivoro::pictureArea(label);
-    return double(seenPicture(label).boundingRect().height()) / whole.height();
-}
-
-QLabel *picture(QWidget *window, const char *holder, const char *name)
-{
-    auto *parent = window->findChild<QWidget *>(QLatin1String(holder));
-    return parent ? parent->findChild<QLabel *>(QLatin1String(name)) : nullptr;
-}
-
-struct Picture
-{
-    const char *holder;
-    const char *label;
-    bool graph; // only its height must be seen whole
-};
-
-const QList<Picture> cameraPanels = {{"cameraSettings1", "sceneWidgetPlaceholderLabel", false},
-                                     {"cameraSettings2", "sceneWidgetPlaceholderLabel", false}};
-const QList<Picture> videoPage = {{"stackedWidgetVideos", "label_2", false},
-                                  {"stackedWidgetVideos", "label_3", false}};
-const QList<Picture> graphPage = {{"graph", "label", true}};
-const QList<Picture> recordingView = {
-    {"scrollArea", "label", false}, {"scrollArea", "label_2", false}, {"widget", "label_3", false}};
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Picture>)
-
-// The work windows open showing what they are for: the camera and scene
-// pictures side by side and the graph at its full height, on a large screen
-// at the desktop's font; on a laptop screen they fit it and show the first
-// camera. CTest runs this on virtual X screens of both sizes.
+// The work windows open showing what they are for: on a large screen at the
+// desktop's font the camera and scene pictures whole side by side and the
+// graph at its full height; on a laptop screen they fit the screen and show
+// the first camera. CTest runs this on virtual X screens of both sizes.
 class TestWindowSizes : public GuardedTest
 {
     Q_OBJECT
@@ -95,88 +61,75 @@ void TestWindowSizes::initTestCase()
 void TestWindowSizes::picturesSeenWhenOpened_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("points");
+    QTest::addColumn<QFont>("font");
     QTest::addColumn<QString>("press"); // the button pressed after opening, if any
     QTest::addColumn<QSize>("designed");
-    QTest::addColumn<QList<Picture>>("pictures");
+    QTest::addColumn<QStringList>("pictures"); // holder/label, the first camera's first
 
-    const QList<QPair<QString, int>> fonts = {{"DejaVu Sans", 9}, {"Noto Sans", 10}};
-    for (const auto &font : fonts) {
-        const auto row = [&](const char *kind, const char *press, const char *page) -> QTestData & {
-            return QTest::addRow("%s %s, %s %d", kind, page, qPrintable(font.first), font.second)
-                   << QString::fromLatin1(kind) << font.first << font.second << QString::fromLatin1(press);
+    const QStringList cameras = {"cameraSettings1/sceneWidgetPlaceholderLabel",
+                                 "cameraSettings2/sceneWidgetPlaceholderLabel"};
+    const QStringList videos = {"stackedWidgetVideos/label_2", "stackedWidgetVideos/label_3"};
+    for (const QFont &font : {QFont("DejaVu Sans", 9), QFont("Noto Sans", 10)}) {
+        const auto row = [&](const char *kind, const char *page, const char *press) -> QTestData & {
+            return QTest::addRow("%s %s, %s %d", kind, page, qPrintable(font.family()), font.pointSize())
+                << QString(kind) << font << QString(press);
         };
         for (const char *kind : {"SetupRecordingWithMetadata", "AnalyzeVideos"}) {
-            row(kind, "", "cameras") << QSize(947, 642) << cameraPanels;
-            row(kind, "pushButtonStartStop", "videos") << QSize(947, 642) << videoPage;
-            row(kind, "pushButtonShowGraph", "graph") << QSize(947, 642) << graphPage;
+            row(kind, "cameras", "") << QSize(947, 642) << cameras;
+            row(kind, "videos", "pushButtonStartStop") << QSize(947, 642) << videos;
+            row(kind, "graph", "pushButtonShowGraph") << QSize(947, 642) << QStringList("graph/label");
         }
-        row("SetupRecording", "", "cameras") << QSize(828, 642) << cameraPanels;
-        row("RecordingWindow", "", "pictures") << QSize(800, 600) << recordingView;
+        row("SetupRecording", "cameras", "") << QSize(828, 642) << cameras;
+        row("RecordingWindow", "pictures", "")
+            << QSize(800, 600) << QStringList({"scrollArea/label", "scrollArea/label_2", "widget/label_3"});
     }
 }
 
 void TestWindowSizes::picturesSeenWhenOpened()
 {
     QFETCH(QString, kind);
-    QFETCH(QString, family);
-    QFETCH(int, points);
+    QFETCH(QFont, font);
     QFETCH(QString, press);
     QFETCH(QSize, designed);
-    QFETCH(QList<Picture>, pictures);
-    const QFont font(family, points);
-    QCOMPARE(QFontInfo(font).family(), family); // scripts/deps installs it
+    QFETCH(QStringList, pictures);
+    QCOMPARE(QFontInfo(font).family(), font.family()); // scripts/deps installs it
     QApplication::setFont(font);
 
     QWidget *window = openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    if (!press.isEmpty()) {
-        auto *button = window->findChild<QPushButton *>(press);
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    // Nested layouts settle over a few rounds of posted events.
-    QTest::qWait(50);
+    if (!press.isEmpty())
+        QTest::mouseClick(window->findChild<QPushButton *>(press), Qt::LeftButton);
+    QTest::qWait(50); // nested layouts settle over a few rounds of posted events
 
     const QRect available = window->screen()->availableGeometry();
-    const bool large = available.width() >= 1920 && available.height() >= 1040;
-    QVERIFY2(available.contains(window->frameGeometry()),
-             qPrintable(QStringLiteral("window %1x%2 at %3,%4 on a screen of %5x%6")
-                            .arg(window->frameGeometry().width())
-                            .arg(window->frameGeometry().height())
-                            .arg(window->frameGeometry().x())
-                            .arg(window->frameGeometry().y())
-                            .arg(available.width())
-                            .arg(available.height())));
+    const QString sizes = QStringLiteral("window %1x%2 on a screen of %3x%4")
+                              .arg(window->frameGeometry().width())
+                              .arg(window->frameGeometry().height())
+                              .arg(available.width())
+                              .arg(available.height());
+    QVERIFY2(available.contains(window->frameGeometry()), qPrintable(sizes));
+    if (available.width() >= designed.width() && available.height() >= designed.height())
+        QVERIFY2(window->width() >= designed.width() && window->height() >= designed.height(), qPrintable(sizes));
     const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
-    QVERIFY(least.width() <= 1366 && least.height() <= 768);
-    if (designed.width() <= available.width() && designed.height() <= available.height()) {
-        QVERIFY2(window->width() >= designed.width() && window->height() >= designed.height(),
-                 qPrintable(QStringLiteral("opens at %1x%2").arg(window->width()).arg(window->height())));
-    }
+    QVERIFY(least.width() <= 1366 && least.height() <= 768); // a laptop can still hold it
 
+    const bool large = available.width() >= 1920 && available.height() >= 1040;
     QStringList report;
     bool enough = true;
-    for (int i = 0; i < pictures.size(); ++i) {
-        const Picture &p = pictures.at(i);
-        QLabel *label = picture(window, p.holder, p.label);
-        QVERIFY(label);
-        QVERIFY(!tivoro::pictureOf(label).isNull());
-        const double share = p.graph ? heightSeen(label) : shareSeen(label);
-        report << QStringLiteral("%1/%2 %3 %").arg(p.holder, p.label).arg(qRound(share * 100));
+    for (const QString &path : std::as_const(pictures)) {
+        auto *holder = window->findChild<QWidget *>(path.section('/', 0, 0));
+        QLabel *label = holder ? holder->findChild<QLabel *>(path.section('/', 1)) : nullptr;
+        QVERIFY(label && !tivoro::pictureOf(label).isNull());
+        const bool graph = path.startsWith("graph/");
+        const double share = shareSeen(label, graph);
+        report << QStringLiteral("%1 %2 %").arg(path).arg(qRound(share * 100));
         if (large)
-            enough = enough && share >= (p.graph ? 1.0 : 0.95);
-        else if (i == 0 && !p.graph)
+            enough = enough && share >= (graph ? 1.0 : 0.95);
+        else if (path == pictures.first() && !graph)
             enough = enough && share >= 0.75;
     }
-    qInfo().noquote() << QStringLiteral("%1x%2 screen, window %3x%4:")
-                             .arg(available.width())
-                             .arg(available.height())
-                             .arg(window->width())
-                             .arg(window->height())
-                      << report.join(QLatin1String(", "));
-    QVERIFY2(enough, qPrintable(report.join(QLatin1String(", "))));
+    qInfo().noquote() << sizes + ": " + report.join(", ");
+    QVERIFY2(enough, qPrintable(report.join(", ")));
 }
 
 TIVORO_TEST_MAIN(TestWindowSizes)

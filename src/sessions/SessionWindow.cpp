@@ -5,10 +5,11 @@
 #include "shell/openWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTimer>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 
@@ -27,6 +28,11 @@ void askForCurrentPageOnly(QStackedWidget *pages)
         const auto policy = i == pages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
         pages->widget(i)->setSizePolicy(policy, policy);
     }
+    // The new room reaches the window's layout one nesting level per round
+    // of posted layout requests; settled now, the page's first paint is
+    // already laid out.
+    for (int round = 0; round < 4; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 } // namespace

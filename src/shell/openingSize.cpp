@@ -1,12 +1,14 @@
 #include "shell/openingSize.h"
 
 #include <QEvent>
-#include <QtMath>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVector>
+#include <QtMath>
+
+#include <utility>
 
 namespace {
 
@@ -40,8 +42,8 @@ void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
     // The window manager's frame is not known before the window is mapped;
     // a title bar's height is what most of them add.
     const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    const QSize limit = (window->screen()->availableGeometry().size() - QSize(0, titleBar))
-                            .expandedTo(window->minimumSize());
+    const QSize limit =
+        (window->screen()->availableGeometry().size() - QSize(0, titleBar)).expandedTo(window->minimumSize());
     if (window->width() > limit.width() || window->height() > limit.height())
         window->resize(window->size().boundedTo(limit));
 
@@ -97,7 +99,7 @@ private:
     {
         if (!m_seenFirst)
             return;
-        for (QScrollArea *area : qAsConst(m_areas)) {
+        for (QScrollArea *area : std::as_const(m_areas)) {
             if (area && area->isVisible() && area->widget() && area->widget()->isAncestorOf(m_seenFirst))
                 area->ensureWidgetVisible(m_seenFirst, 0, 0);
         }
