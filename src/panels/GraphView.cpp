@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -32,6 +33,9 @@ void GraphView::attach(QLabel *picture, QScrollBar *scrollBar)
     // The label's width is the window's width, and away from the left end
     // the view paints the label's window of the picture.
     picture->installEventFilter(this);
+    // Zoom and scrolling move the picture sideways only, so the view is
+    // always as tall as the whole picture with its layout's margins.
+    setMinimumHeight(qMax(minimumHeight(), layout() ? layout()->sizeHint().height() : m_original.height()));
     m_scrollBar = scrollBar;
     connect(scrollBar, &QScrollBar::valueChanged, this, &GraphView::setOffset);
     updateScrollBar();

@@ -94,6 +94,16 @@ QSize scaledPictureArea(const QLabel *label)
     return pictureRect(label).size();
 }
 
+QRect pictureArea(const QLabel *label)
+{
+    const QRect area = pictureRect(label);
+    const QPixmap picture = pictureOf(label);
+    if (label->hasScaledContents() || picture.isNull())
+        return area;
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                               (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize(), area);
+}
+
 void prepareScaledPicture(const QPixmap &picture, const QSize &size)
 {
     scaledPicture(picture, size);

@@ -2,6 +2,7 @@
 
 class QLabel;
 class QPixmap;
+class QRect;
 class QSize;
 
 namespace tivoro {
@@ -21,5 +22,10 @@ QSize scaledPictureArea(const QLabel *label);
 // Makes the shared copy of `picture` for a picture area of `size` device
 // pixels now, so that the first label to paint it finds it made.
 void prepareScaledPicture(const QPixmap &picture, const QSize &size);
+
+// Where any label draws its picture, in its own coordinates: its whole
+// contents for a scaled picture, else the picture's size placed by the
+// label's alignment (and so possibly larger than the label).
+QRect pictureArea(const QLabel *label);
 
 } // namespace tivoro

@@ -5,8 +5,11 @@
 #include "shell/openWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 
@@ -31,6 +34,22 @@ void fitCaptions(QPushButton *button, const QStringList &captions)
     button->setMinimumWidth(width);
 }
 
+// A stacked widget asks for the room of its largest page, shown or not.
+// The bottom area asks only for the page it shows, so that the video area
+// above keeps its share of the window.
+void askForCurrentPageOnly(QStackedWidget *pages)
+{
+    for (int i = 0; i < pages->count(); ++i) {
+        const auto policy = i == pages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        pages->widget(i)->setSizePolicy(policy, policy);
+    }
+    // The new room reaches the window's layout one nesting level per round
+    // of posted layout requests; settled now, the page's first paint is
+    // already laid out.
+    for (int round = 0; round < 4; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
 } // namespace
 
 SessionWindow::SessionWindow(QWidget *parent)
@@ -44,6 +63,9 @@ void SessionWindow::connectControls(const Controls &controls)
     fitCaptions(controls.showGraph, {controls.captions.showGraph, controls.captions.showMetadata});
     fitCaptions(controls.startStop, {controls.captions.start, controls.captions.stop});
     connect(controls.showGraph, &QPushButton::clicked, this, &SessionWindow::toggleGraphPage);
+    askForCurrentPageOnly(controls.bottomPages);
+    connect(controls.bottomPages, &QStackedWidget::currentChanged, controls.bottomPages,
+            [pages = controls.bottomPages] { askForCurrentPageOnly(pages); });
     connect(controls.startStop, &QPushButton::clicked, this, &SessionWindow::startOrStop);
     tivoro::connectCalibrationChoice(this, controls.calibration);
     connect(controls.addCamera, &QPushButton::clicked, this, &SessionWindow::openAddCamera);
@@ -72,6 +94,13 @@ void SessionWindow::startOrStop()
     m_controls.startStop->setText(starting ? captions.stop : captions.start);
     m_controls.cancel->setEnabled(starting);
     m_controls.videoPages->setCurrentIndex(starting ? VideoPage : CameraPage);
+    // On a screen too small for both pictures, the first camera's is the
+    // one brought into view, once the page has its geometry.
+    if (starting) {
+        QTimer::singleShot(0, m_controls.videoArea, [area = m_controls.videoArea, first = m_controls.firstVideo] {
+            area->ensureWidgetVisible(first, 0, 0);
+        });
+    }
 }
 
 void SessionWindow::openAddCamera()

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "panels/CalibrationChoice.h"
+#include "shell/openingSize.h"
 
 #include <QMainWindow>
 #include <QString>
 
 class QAction;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 
 // What the recording and the analysis windows share: the graph/metadata
@@ -34,6 +36,8 @@ protected:
         QPushButton *startStop = nullptr;
         QPushButton *cancel = nullptr;
         QStackedWidget *videoPages = nullptr;
+        QScrollArea *videoArea = nullptr;
+        QWidget *firstVideo = nullptr;
         Captions captions;
         tivoro::CalibrationControls calibration;
         QPushButton *addCamera = nullptr;
@@ -52,12 +56,15 @@ protected:
         c.startStop = ui.pushButtonStartStop;
         c.cancel = ui.pushButtonCancelRecording;
         c.videoPages = ui.stackedWidgetVideos;
+        c.videoArea = ui.scrollArea_2;
+        c.firstVideo = ui.frame_3;
         c.captions = captions;
         c.calibration = {ui.calibrateManuallyRadioButton, ui.calibrateUsingControlPointsRadioButton,
                          ui.pushButtonCalibrateWithControlPoints, ui.cameraSettings1, ui.cameraSettings2};
         c.addCamera = ui.addCameraPushButton;
         c.settings = ui.actionSettings;
         connectControls(c);
+        tivoro::openShowingWhole(this, {ui.scrollArea, ui.scrollArea_2}, ui.cameraSettings1);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "panels/AddCamera.h"
 #include "panels/CalibrationChoice.h"
 #include "shell/openWindow.h"
+#include "shell/openingSize.h"
 #include "stepwise/RecordingSettings.h"
 #include "stepwise/RecordingWindow.h"
 
@@ -19,6 +20,7 @@ SetupRecording::SetupRecording(QWidget *parent)
     connect(ui->addCameraPushButton, &QPushButton::clicked, this, &SetupRecording::addCamera);
     connect(ui->pushButton_2, &QPushButton::clicked, this, &SetupRecording::backToMetadata);
     connect(ui->pushButton, &QPushButton::clicked, this, &SetupRecording::startRecording);
+    tivoro::openShowingWhole(this, {ui->scrollArea}, ui->cameraSettings1);
 }
 
 SetupRecording::~SetupRecording() = default;
