@@ -1,8 +1,6 @@
 #include "panels/CameraSettings.h"
 #include "ui_CameraSettings.h"
 
-#include "panels/ScaledPicture.h"
-
 #include <QLayout>
 #include <QMenu>
 
@@ -53,7 +51,6 @@ CameraSettings::CameraSettings(QWidget *parent)
 
     connect(ui->sceneWidgetPlaceholderLabel, &QLabel::customContextMenuRequested, this,
             &CameraSettings::showControlPointMenu);
-    tivoro::shareScaledPicture(ui->sceneWidgetPlaceholderLabel);
 }
 
 CameraSettings::~CameraSettings() = default;

@@ -50,37 +50,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents())
-            return false;
-        const QPixmap picture = tivoro::pictureOf(m_label);
-        if (picture.isNull())
-            return false;
-        paint(picture);
-        return true;
+        return watched == m_label && event->type() == QEvent::Paint && tivoro::paintScaledPicture(m_label);
     }
 
 private:
-    void paint(const QPixmap &picture)
-    {
-        // The labels given here draw no frame of their own; the style sheet
-        // borders of their parents are painted with the background.
-        QRect area = m_label->contentsRect();
-        const int margin = m_label->margin();
-        area.adjust(margin, margin, -margin, -margin);
-        const qreal ratio = m_label->devicePixelRatioF();
-        QPixmap shown = scaledPicture(picture, area.size() * ratio);
-        shown.setDevicePixelRatio(ratio);
-        QStyle *style = m_label->style();
-        if (!m_label->isEnabled()) {
-            QStyleOption option;
-            option.initFrom(m_label);
-            shown = style->generatedIconPixmap(QIcon::Disabled, shown, &option);
-        }
-        QPainter painter(m_label);
-        style->drawItemPixmap(&painter, area,
-                              int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())), shown);
-    }
-
     QLabel *m_label;
 };
 
@@ -96,6 +69,33 @@ void shareScaledPicture(QLabel *label)
 void prepareScaledPicture(const QPixmap &picture, const QSize &size)
 {
     scaledPicture(picture, size);
+}
+
+bool paintScaledPicture(QLabel *label)
+{
+    if (!label->hasScaledContents())
+        return false;
+    const QPixmap picture = pictureOf(label);
+    if (picture.isNull())
+        return false;
+    // The labels given here draw no frame of their own; the style sheet
+    // borders of their parents are painted with the background.
+    QRect area = label->contentsRect();
+    const int margin = label->margin();
+    area.adjust(margin, margin, -margin, -margin);
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap shown = scaledPicture(picture, area.size() * ratio);
+    shown.setDevicePixelRatio(ratio);
+    QStyle *style = label->style();
+    if (!label->isEnabled()) {
+        QStyleOption option;
+        option.initFrom(label);
+        shown = style->generatedIconPixmap(QIcon::Disabled, shown, &option);
+    }
+    QPainter painter(label);
+    style->drawItemPixmap(&painter, area, int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())),
+                          shown);
+    return true;
 }
 
 } // namespace tivoro

@@ -17,6 +17,10 @@ void shareScaledPicture(QLabel *label);
 // pixels now, so that the first label to paint it finds it made.
 void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 
+// Paints, inside a paint event of `label`, what shareScaledPicture() has it
+// show; false (nothing painted) if the label has no picture to scale.
+bool paintScaledPicture(QLabel *label);
+
 // The label's picture by value, under Qt 5 and Qt 6 alike; null if it has none.
 QPixmap pictureOf(const QLabel *label);
 
