@@ -131,6 +131,55 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
     return false;
 }
 
+namespace {
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    // The platform reports Shift+Tab as Backtab.
+    if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
+        key = Qt::Key_Backtab;
+    for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
+        if (QWindow *window = QGuiApplication::focusWindow())
+            QTest::sendKeyEvent(action, window, key, text, modifiers);
+    }
+}
+
+} // namespace
+
+void pressKeys(const QString &keys, const QString &text)
+{
+    const QStringList strokes = keys.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &stroke : strokes) {
+        const QKeySequence sequence(stroke.section(QLatin1Char('*'), 0, 0));
+        const int repeat = stroke.contains(QLatin1Char('*')) ? stroke.section(QLatin1Char('*'), 1).toInt() : 1;
+        QVERIFY2(sequence.count() == 1 && repeat > 0, qPrintable(stroke));
+        const int combined = int(sequence[0]);
+        for (int i = 0; i < repeat; ++i)
+            pressKey(Qt::Key(combined & ~Qt::KeyboardModifierMask),
+                     Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask), QString());
+    }
+    for (const QChar c : text) {
+        const bool latin = c.unicode() > ' ' && c.unicode() < 0x7f;
+        pressKey(c == QLatin1Char(' ') ? Qt::Key_Space
+                     : latin           ? Qt::Key(c.toUpper().unicode())
+                                       : Qt::Key_unknown,
+                 c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, c);
+    }
+}
+
+QString focusPath()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return QStringLiteral("<none>");
+    QString path = focus->objectName();
+    for (QWidget *w = focus->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+        if (!QByteArray(w->metaObject()->className()).startsWith('Q'))
+            path.prepend(w->objectName() + QLatin1Char('/'));
+    }
+    return path;
+}
+
 QList<QWidget *> ownWindows()
 {
     QList<QWidget *> windows;

@@ -60,6 +60,16 @@ private:
 // Opens a menu of the menu bar with a click and clicks one of its entries.
 bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText);
 
+// Presses keys as a keyboard does: each press and each release goes to the
+// window that has the focus at that moment. `keys`: key sequences separated
+// by spaces ("Tab", "Shift+Tab", "Menu", "Shift+F10"), each with an
+// optional repeat count ("Tab*3"); then `text` is typed.
+void pressKeys(const QString &keys, const QString &text = QString());
+
+// Where the keyboard focus is: the focus widget's object name, after those
+// of the program's own panels around it ("cameraSettings1/heightSlider").
+QString focusPath();
+
 using tivoro::flushDeletions;
 
 // Parentless windows and dialogs (not menus or popups): all, or visible.
