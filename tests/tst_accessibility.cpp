@@ -72,6 +72,18 @@ void TestAccessibility::everyControlHasAName()
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
     QVERIFY(named > 0);
+
+    // What opens a context menu takes the focus, so that keys can open it
+    // too, and says that it has a menu.
+    QStringList silent;
+    for (QWidget *w : widgets) {
+        if (w->contextMenuPolicy() != Qt::CustomContextMenu)
+            continue;
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(w)->state();
+        if (!state.focusable || !state.hasPopup || !(w->focusPolicy() & Qt::TabFocus))
+            silent << w->objectName();
+    }
+    QVERIFY2(silent.isEmpty(), qPrintable("menu not announced: " + silent.join(", ")));
 }
 
 TIVORO_TEST_MAIN(TestAccessibility)

@@ -193,16 +193,6 @@ void TestSessions::keyboardRoad()
         const int menusBefore = menus.size();
         pressKeys(QLatin1String(step.keys), QLatin1String(step.text));
         flushDeletions();
-        // A desktop hands the focus back to the window that a closed dialog
-        // or menu was over; the offscreen one leaves that to us.
-        const QList<QWidget *> shown = ownWindows();
-        for (QWidget *w : shown) {
-            const QWindow *focus = QGuiApplication::focusWindow();
-            if (w->isVisible() && !(focus && focus->isVisible())) {
-                w->activateWindow();
-                QVERIFY(QTest::qWaitForWindowActive(w));
-            }
-        }
         const QString where = QStringLiteral("after \"%1\": ").arg(QLatin1String(step.keys));
         QVERIFY2(focusPath() == QLatin1String(step.focus), qPrintable(where + "focus on " + focusPath()));
         QCOMPARE(menus.size(), menusBefore + int(step.menu));

@@ -133,11 +133,26 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
 
 namespace {
 
+// A desktop hands the focus back to the window that a closed dialog or menu
+// was over; the offscreen platform leaves that to us.
+void refocus()
+{
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows) {
+        const QWindow *focus = QGuiApplication::focusWindow();
+        if (w->isVisible() && !(focus && focus->isVisible())) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+        }
+    }
+}
+
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
 {
     // The platform reports Shift+Tab as Backtab.
     if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
         key = Qt::Key_Backtab;
+    refocus();
     for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
         if (QWindow *window = QGuiApplication::focusWindow())
             QTest::sendKeyEvent(action, window, key, text, modifiers);
@@ -165,6 +180,7 @@ void pressKeys(const QString &keys, const QString &text)
                                        : Qt::Key_unknown,
                  c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, c);
     }
+    refocus();
 }
 
 QString focusPath()
