@@ -11,13 +11,38 @@
 namespace {
 
 // A picture (as QLabel's own interface says), one that takes the focus and
-// has a menu behind it, so that a screen reader announces the menu.
+// has a menu behind it, so that a screen reader announces the menu and
+// assistive technology can open it.
 class ScenePictureAccessible : public QAccessibleWidget, public QAccessibleImageInterface
 {
 public:
-    explicit ScenePictureAccessible(QWidget *picture)
+    explicit ScenePictureAccessible(ScenePicture *picture)
         : QAccessibleWidget(picture, QAccessible::Graphic)
     {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(showMenuAction()) + QAccessibleWidget::actionNames();
+    }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action == showMenuAction())
+            return {QKeySequence(Qt::Key_Menu).toString(QKeySequence::NativeText),
+                    QKeySequence(Qt::SHIFT | Qt::Key_F10).toString(QKeySequence::NativeText)};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction())
+            return QAccessibleWidget::doAction(action);
+        // Once the caller has its answer: the menu runs an event loop of its
+        // own, and a screen reader waits for the action to return.
+        auto *picture = static_cast<ScenePicture *>(widget());
+        QMetaObject::invokeMethod(
+            picture, [picture] { picture->requestContextMenu(); }, Qt::QueuedConnection);
     }
 
     QAccessible::State state() const override
@@ -42,7 +67,7 @@ public:
 QAccessibleInterface *accessibleScenePicture(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ScenePicture") && object && object->isWidgetType())
-        return new ScenePictureAccessible(static_cast<QWidget *>(object));
+        return new ScenePictureAccessible(static_cast<ScenePicture *>(object));
     return nullptr;
 }
 
@@ -66,15 +91,20 @@ QVariant ScenePicture::inputMethodQuery(Qt::InputMethodQuery query) const
 void ScenePicture::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
-        // As the platform turns a menu key into a request, so that the menu
-        // opens as after a right click, wherever it comes from.
-        const QPoint at = menuPoint();
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, mapToGlobal(at), event->modifiers());
         event->accept();
-        QCoreApplication::sendEvent(this, &request);
+        requestContextMenu(event->modifiers());
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void ScenePicture::requestContextMenu(Qt::KeyboardModifiers modifiers)
+{
+    // As the platform turns a menu key into a request, so that the menu
+    // opens as after a right click, wherever it comes from.
+    const QPoint at = menuPoint();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, mapToGlobal(at), modifiers);
+    QCoreApplication::sendEvent(this, &request);
 }
 
 void ScenePicture::mousePressEvent(QMouseEvent *event)

@@ -15,6 +15,10 @@ class ScenePicture : public QLabel
 public:
     explicit ScenePicture(QWidget *parent = nullptr);
 
+    // Asks for the context menu as the menu key does: at the point where the
+    // pointer last pressed on the picture, or at its centre.
+    void requestContextMenu(Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
