@@ -7,6 +7,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QGraphicsView>
 #include <QLabel>
@@ -72,6 +73,30 @@ void TestAccessibility::everyControlHasAName()
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
     QVERIFY(named > 0);
+
+    // What opens a context menu takes the focus, so that keys can open it
+    // too, says that it has a menu, and opens it when assistive technology
+    // asks.
+    QStringList silent;
+    int menus = 0, asked = 0;
+    const ExecAnswerer answerer([&menus](QWidget *popup) {
+        menus += popup->actions().size() == 6;
+        dismiss()(popup);
+    });
+    for (QWidget *w : widgets) {
+        if (w->contextMenuPolicy() != Qt::CustomContextMenu)
+            continue;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+        const QAccessible::State state = face->state();
+        QAccessibleActionInterface *actions = face->actionInterface();
+        if (!state.focusable || !state.hasPopup || !(w->focusPolicy() & Qt::TabFocus) || !actions
+            || !actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()))
+            silent << w->objectName();
+        else
+            actions->doAction(QAccessibleActionInterface::showMenuAction()), ++asked;
+        QTRY_COMPARE(menus, asked);
+    }
+    QVERIFY2(silent.isEmpty(), qPrintable("menu not announced: " + silent.join(", ")));
 }
 
 TIVORO_TEST_MAIN(TestAccessibility)

@@ -276,10 +276,10 @@ private Q_SLOTS:
                     key(on < 3 ? Qt::Key_Tab : Qt::Key_Backtab, on < 3 ? Qt::NoModifier : Qt::ShiftModifier, {});
                 }
             } else if (roll < 32) {
-                const QKeySequence chosen =
-                    QList<QKeySequence> {Qt::Key_Tab,    Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Escape,
-                                         Qt::Key_Return, Qt::CTRL | Qt::Key_S,        Qt::Key_Space}
-                        .at(pick(6));
+                const QList<QKeySequence> keys {Qt::Key_Tab,    Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Escape,
+                                                Qt::Key_Return, Qt::CTRL | Qt::Key_S,        Qt::Key_Space,
+                                                Qt::Key_Menu,   Qt::SHIFT | Qt::Key_F10};
+                const QKeySequence chosen = keys.at(pick(keys.size()));
                 actions << QStringLiteral("key %1 in %2").arg(chosen.toString(), where);
                 key(Qt::Key(chosen[0] & ~Qt::KeyboardModifierMask),
                     Qt::KeyboardModifiers(chosen[0] & Qt::KeyboardModifierMask), {});

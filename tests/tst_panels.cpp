@@ -48,6 +48,8 @@ private Q_SLOTS:
     void relativeTimeShortcut();
     void sharedScaledPicture_data();
     void sharedScaledPicture();
+    void scenePictureKeys_data();
+    void scenePictureKeys();
 };
 
 void TestPanels::panels_data()
@@ -277,6 +279,86 @@ void TestPanels::sharedScaledPicture()
         QCOMPARE(labels[1]->grab().toImage(), labels[0]->grab().toImage());
         QCOMPARE(labels[2]->grab().toImage(), labels[0]->grab().toImage());
     }
+}
+
+void TestPanels::scenePictureKeys_data()
+{
+    QTest::addColumn<QString>("steps"); // "keys KEYS", "click X,Y", "rclick X,Y" on the picture
+    QTest::addColumn<int>("entry"); // the menu entry chosen, -1: Escape
+    QTest::addColumn<QString>("menus"); // where each menu opened on the picture
+    QTest::addColumn<QString>("focus");
+    const QString picture = "sceneWidgetPlaceholderLabel";
+    QTest::newRow("menu key") << "keys Menu" << -1 << "230,175" << picture;
+    QTest::newRow("Shift+F10") << "keys Shift+F10" << -1 << "230,175" << picture;
+    QTest::newRow("menu key, entry chosen") << "keys Menu" << 3 << "230,175" << picture;
+    QTest::newRow("Shift+F10, last entry chosen") << "keys Shift+F10" << 5 << "230,175" << picture;
+    QTest::newRow("menu key twice") << "keys Menu Menu" << -1 << "230,175 230,175" << picture;
+    QTest::newRow("at the last click") << "keys Tab; click 40,300; keys Menu" << 0 << "40,300" << picture;
+    QTest::newRow("at the last right click") << "rclick 100,20; keys Shift+F10" << -1 << "100,20 100,20" << picture;
+    QTest::newRow("F10 alone") << "keys F10" << -1 << "" << picture;
+    QTest::newRow("Ctrl+F10") << "keys Ctrl+F10" << -1 << "" << picture;
+    QTest::newRow("Escape") << "keys Escape" << -1 << "" << picture;
+    QTest::newRow("Tab out") << "keys Tab" << -1 << ""
+                             << "heightSlider";
+    QTest::newRow("Shift+Tab out") << "keys Shift+Tab" << -1 << ""
+                                   << "pushButton_2";
+    QTest::newRow("Tab in") << "keys Shift+Tab Tab" << -1 << "" << picture;
+    QTest::newRow("Shift+Tab in") << "keys Tab Shift+Tab" << -1 << "" << picture;
+    QTest::newRow("menu key elsewhere") << "keys Tab Menu Shift+F10" << -1 << ""
+                                        << "heightSlider";
+}
+
+void TestPanels::scenePictureKeys()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, entry);
+    QFETCH(QString, menus);
+    QFETCH(QString, focus);
+    QWidget *panel = showPanel("camera");
+    auto *picture = panel->findChild<QLabel *>("sceneWidgetPlaceholderLabel");
+    QCOMPARE(QApplication::focusWidget(), picture); // first in the panel's Tab chain
+
+    QStringList shown; // each menu's point on the picture, where it fits the screen
+    const QStringList expected = menus.split(' ', Qt::SkipEmptyParts);
+    ExecAnswerer answerer([&](QWidget *popup) {
+        QPoint at = picture->mapFromGlobal(popup->pos());
+        if (shown.size() < expected.size()) {
+            const QPoint want(expected[shown.size()].section(',', 0, 0).toInt(),
+                              expected[shown.size()].section(',', 1).toInt());
+            if (popup->pos() == popupPlaceFor(popup, picture->mapToGlobal(want)))
+                at = want;
+        }
+        shown << QString("%1,%2").arg(at.x()).arg(at.y());
+        QCOMPARE(popup->actions().size(), 6);
+        (entry < 0 ? dismiss() : chooseMenuEntry(entry))(popup);
+    });
+    const QStringList parts = steps.split(';');
+    for (const QString &step : parts) {
+        const QString verb = step.trimmed().section(' ', 0, 0), arg = step.trimmed().section(' ', 1);
+        if (verb == "keys") {
+            pressKeys(arg);
+        } else {
+            const QPoint at(arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt());
+            QTest::mouseClick(panel->windowHandle(), verb == "click" ? Qt::LeftButton : Qt::RightButton, {},
+                              picture->mapTo(panel, at));
+        }
+    }
+    QCOMPARE(shown.join(' '), menus);
+    QCOMPARE(focusPath(), focus);
+    const QString wrong = mismatches(panel, "heightSlider.value=0; clearControlPointsBtn.enabled=false; windows=1");
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+
+    // The focus shows as a ring inside the picture's edge, in the highlight
+    // colour; the picture keeps its size and the rest of it.
+    const QImage drawn = picture->grab().toImage();
+    picture->clearFocus();
+    const QImage plain = picture->grab().toImage();
+    QCOMPARE(drawn.size(), plain.size());
+    const QRect inside = picture->rect().adjusted(3, 3, -3, -3);
+    QCOMPARE(drawn.copy(inside), plain.copy(inside));
+    const QColor highlight = picture->palette().color(QPalette::Highlight);
+    for (const QPoint &edge : {QPoint(0, 0), QPoint(1, 200), QPoint(460, 350), QPoint(230, 1)})
+        QCOMPARE(drawn.pixelColor(edge) == highlight, focus == picture->objectName());
 }
 
 TIVORO_TEST_MAIN(TestPanels)

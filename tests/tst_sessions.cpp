@@ -5,6 +5,8 @@
 #include "sessions/SetupRecordingWithMetadata.h"
 #include "shell/MainWindow.h"
 
+#include <QAction>
+
 using namespace tivoro::test;
 
 class TestSessions : public GuardedTest
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void sessionWindows();
     void startWindowHandsOver_data();
     void startWindowHandsOver();
+    void keyboardRoad();
 };
 
 void TestSessions::sessionWindows_data()
@@ -121,6 +124,95 @@ void TestSessions::startWindowHandsOver()
     QCOMPARE(QApplication::exec(), 0);
     flushDeletions();
     QVERIFY(session.isNull() && !start.isNull());
+}
+
+void TestSessions::keyboardRoad()
+{
+    // The typical road with the keyboard alone: at every step the focus is
+    // where the keys took it and the step did what it should.
+    const struct
+    {
+        const char *keys, *text, *focus;
+        QString checks;
+        bool menu = false; // the step opens the control-point menu
+    } road[] = {
+        {"", "", "commandLinkButtonAnalyze", "windows=1"},
+        {"Tab", "", "commandLinkButtonSetUpRecording", ""},
+        {"Space", "", "scrollArea", "SetupRecordingWithMetadata#=1; windows=1"},
+        {"Shift+Tab*5", "Two cameras over the arena", "widget_2/plainTextEdit",
+         "widget_2/plainTextEdit.plainText=Two cameras over the arena"},
+        {"Shift+Tab", "Hall 2", "widget_2/lineEdit_3", "widget_2/lineEdit_3.text=Hall 2"},
+        {"Shift+Tab", "Group A", "widget_2/lineEdit_2", "widget_2/lineEdit_2.text=Group A"},
+        {"Shift+Tab", "Kim", "widget_2/lineEdit_4", "widget_2/lineEdit_4.text=Kim"},
+        {"Shift+Tab", "Morning run", "widget_2/lineEdit", "widget_2/lineEdit.text=Morning run"},
+        // Back round the camera panels: Tab would stay in the notes.
+        {"Shift+Tab*44", "", "addCameraPushButton", ""},
+        {"Space", "", "comboBox", "AddCamera#=1; windows=2"},
+        {"Escape", "", "addCameraPushButton", "AddCamera#=0; windows=1"},
+        {"Tab*23", "", "cameraSettings1/heightSlider", ""},
+        {"Up*5", "", "cameraSettings1/heightSlider",
+         "cameraSettings1/heightSlider.value=5; cameraSettings1/heightLineEdit.text=5;"
+         "cameraSettings2/heightLineEdit.text=0"},
+        {"Shift+Tab*24", "", "calibrateUsingControlPointsRadioButton", "calibrateManuallyRadioButton.checked=true"},
+        {"Space", "", "calibrateUsingControlPointsRadioButton",
+         "calibrateUsingControlPointsRadioButton.checked=true; cameraSettings1/heightSlider.enabled=false;"
+         "cameraSettings2/heightLineEdit.enabled=false; cameraSettings1/clearControlPointsBtn.enabled=true;"
+         "pushButtonCalibrateWithControlPoints.enabled=true"},
+        {"Tab*15", "", "cameraSettings1/sceneWidgetPlaceholderLabel", ""},
+        {"Menu", "", "cameraSettings1/sceneWidgetPlaceholderLabel",
+         "cameraSettings1/clearControlPointsBtn.enabled=true; windows=1", true},
+        {"Shift+Tab*11", "", "pushButtonStartStop", ""},
+        {"Space", "", "pushButtonStartStop",
+         "pushButtonStartStop.text=Stop recording; pushButtonCancelRecording.enabled=true;"
+         "stackedWidgetVideos.currentIndex=0"},
+        {"Shift+Tab*2", "", "pushButtonShowGraph", ""},
+        {"Space", "", "pushButtonShowGraph",
+         "pushButtonShowGraph.text=Show metadata; stackedWidgetBottom.currentIndex=1;"
+         "pushButtonStartStop.text=Stop recording; widget_2/lineEdit.text=Morning run"},
+    };
+    QStringList menus; // what each menu showed, and where
+    ExecAnswerer escape([&menus](QWidget *popup) {
+        QStringList entries;
+        const QList<QAction *> actions = popup->actions();
+        for (QAction *a : actions)
+            entries << a->text();
+        const QWidget *picture = QApplication::focusWidget();
+        const QPoint at = picture ? picture->mapFromGlobal(popup->pos()) : QPoint();
+        menus << QStringLiteral("%1 at %2,%3 of %4x%5")
+                     .arg(entries.join(QLatin1Char(',')))
+                     .arg(at.x())
+                     .arg(at.y())
+                     .arg(picture ? picture->width() : 0)
+                     .arg(picture ? picture->height() : 0);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    QPointer<MainWindow> start = new MainWindow;
+    start->show();
+    QVERIFY(QTest::qWaitForWindowActive(start));
+    for (const auto &step : road) {
+        const int menusBefore = menus.size();
+        pressKeys(QLatin1String(step.keys), QLatin1String(step.text));
+        flushDeletions();
+        const QString where = QStringLiteral("after \"%1\": ").arg(QLatin1String(step.keys));
+        QVERIFY2(focusPath() == QLatin1String(step.focus), qPrintable(where + "focus on " + focusPath()));
+        QCOMPARE(menus.size(), menusBefore + int(step.menu));
+        if (step.menu) {
+            QStringList entries;
+            for (const char *colour : {"red", "blue", "yellow", "green", "orange", "purple"})
+                entries << inTestLanguage(QStringLiteral("Add %1 control point").arg(colour));
+            QCOMPARE(menus.last(), entries.join(',') + " at 230,175 of 461x351");
+        }
+        const QString wrong = mismatches(QApplication::activeWindow(), step.checks);
+        QVERIFY2(wrong.isEmpty(), qPrintable(where + wrong));
+    }
+
+    // The desktop closes the window (its close key is the desktop's, not
+    // the program's); the last window closed ends the program.
+    QPointer<QWidget> session = QApplication::activeWindow();
+    QTimer::singleShot(0, session, &QWidget::close);
+    QCOMPARE(QApplication::exec(), 0);
+    flushDeletions();
+    QVERIFY(session.isNull() && !start->isVisible());
 }
 
 TIVORO_TEST_MAIN(TestSessions)

@@ -1,7 +1,6 @@
 #include "panels/CameraSettings.h"
 #include "ui_CameraSettings.h"
 
-#include "panels/ScaledPicture.h"
 #include "panels/firstUsePieces.h"
 
 #include <QLayout>
@@ -54,7 +53,6 @@ CameraSettings::CameraSettings(QWidget *parent)
 
     connect(ui->sceneWidgetPlaceholderLabel, &QLabel::customContextMenuRequested, this,
             &CameraSettings::showControlPointMenu);
-    tivoro::shareScaledPicture(ui->sceneWidgetPlaceholderLabel);
 }
 
 CameraSettings::~CameraSettings() = default;

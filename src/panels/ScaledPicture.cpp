@@ -46,37 +46,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // A framed label paints its frame first; that is left to the label.
-        if (watched != m_label || event->type() != QEvent::Paint || !m_label->hasScaledContents()
-            || m_label->frameWidth() > 0)
-            return false;
-        const QPixmap picture = tivoro::pictureOf(m_label);
-        if (picture.isNull())
-            return false;
-        paint(picture);
-        return true;
+        return watched == m_label && event->type() == QEvent::Paint && tivoro::paintScaledPicture(m_label);
     }
 
 private:
-    void paint(const QPixmap &picture)
-    {
-        // No frame here (see above); the style sheet borders of the parents
-        // are painted with their background.
-        const QRect area = pictureRect(m_label);
-        const qreal ratio = m_label->devicePixelRatioF();
-        QPixmap shown = scaledPicture(picture, area.size() * ratio);
-        shown.setDevicePixelRatio(ratio);
-        QStyle *style = m_label->style();
-        if (!m_label->isEnabled()) {
-            QStyleOption option;
-            option.initFrom(m_label);
-            shown = style->generatedIconPixmap(QIcon::Disabled, shown, &option);
-        }
-        QPainter painter(m_label);
-        style->drawItemPixmap(&painter, area,
-                              int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())), shown);
-    }
-
     QLabel *m_label;
 };
 
@@ -107,6 +80,32 @@ QRect pictureArea(const QLabel *label)
 void prepareScaledPicture(const QPixmap &picture, const QSize &size)
 {
     scaledPicture(picture, size);
+}
+
+bool paintScaledPicture(QLabel *label)
+{
+    // A framed label paints its frame first; that is left to the label.
+    if (!label->hasScaledContents() || label->frameWidth() > 0)
+        return false;
+    const QPixmap picture = pictureOf(label);
+    if (picture.isNull())
+        return false;
+    // No frame here; the style sheet borders of the parents are painted
+    // with their background.
+    const QRect area = pictureRect(label);
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap shown = scaledPicture(picture, area.size() * ratio);
+    shown.setDevicePixelRatio(ratio);
+    QStyle *style = label->style();
+    if (!label->isEnabled()) {
+        QStyleOption option;
+        option.initFrom(label);
+        shown = style->generatedIconPixmap(QIcon::Disabled, shown, &option);
+    }
+    QPainter painter(label);
+    style->drawItemPixmap(&painter, area, int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())),
+                          shown);
+    return true;
 }
 
 } // namespace tivoro

@@ -28,4 +28,9 @@ void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 // label's alignment (and so possibly larger than the label).
 QRect pictureArea(const QLabel *label);
 
+// Paints, inside a paint event of `label`, what shareScaledPicture() has it
+// show; false (nothing painted) if the label has no picture to scale or
+// paints a frame of its own.
+bool paintScaledPicture(QLabel *label);
+
 } // namespace tivoro

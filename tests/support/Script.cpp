@@ -11,7 +11,6 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <memory>
 
@@ -90,12 +89,7 @@ void remember(QWidget *target)
         for (QAction *a : entries)
             texts << a->text();
         last.entries = texts.join(QLatin1Char(','));
-        // At the pointer, moved only as far as the screen's edges ask (the
-        // test screen is small, and a translated menu wider).
-        const QRect screen = menu->screen()->availableGeometry();
-        const QPoint fitted(qMin(lastClick.x(), screen.right() + 1 - menu->width()),
-                            qMin(lastClick.y(), screen.bottom() + 1 - menu->height()));
-        last.atPointer = menu->pos() == fitted;
+        last.atPointer = menu->pos() == popupPlaceFor(menu, lastClick);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSet>
 #include <QThread>
 #include <QTranslator>
@@ -113,6 +114,13 @@ void GuardedTest::cleanup()
     closeAllTopLevels();
 }
 
+QPoint popupPlaceFor(const QWidget *popup, const QPoint &pointer)
+{
+    const QRect screen = popup->screen()->availableGeometry();
+    return {qMin(pointer.x(), screen.right() + 1 - popup->width()),
+            qMin(pointer.y(), screen.bottom() + 1 - popup->height())};
+}
+
 Answer dismiss()
 {
     return [](QWidget *target) { QTest::keyClick(target, Qt::Key_Escape); };
@@ -194,6 +202,71 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
         menu->close();
     }
     return false;
+}
+
+namespace {
+
+// A desktop hands the focus back to the window that a closed dialog or menu
+// was over; the offscreen platform leaves that to us.
+void refocus()
+{
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows) {
+        const QWindow *focus = QGuiApplication::focusWindow();
+        if (w->isVisible() && !(focus && focus->isVisible())) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+        }
+    }
+}
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    // The platform reports Shift+Tab as Backtab.
+    if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
+        key = Qt::Key_Backtab;
+    refocus();
+    for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
+        if (QWindow *window = QGuiApplication::focusWindow())
+            QTest::sendKeyEvent(action, window, key, text, modifiers);
+    }
+}
+
+} // namespace
+
+void pressKeys(const QString &keys, const QString &text)
+{
+    const QStringList strokes = keys.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &stroke : strokes) {
+        const QKeySequence sequence(stroke.section(QLatin1Char('*'), 0, 0));
+        const int repeat = stroke.contains(QLatin1Char('*')) ? stroke.section(QLatin1Char('*'), 1).toInt() : 1;
+        QVERIFY2(sequence.count() == 1 && repeat > 0, qPrintable(stroke));
+        const int combined = int(sequence[0]);
+        for (int i = 0; i < repeat; ++i)
+            pressKey(Qt::Key(combined & ~Qt::KeyboardModifierMask),
+                     Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask), QString());
+    }
+    for (const QChar c : text) {
+        const bool latin = c.unicode() > ' ' && c.unicode() < 0x7f;
+        pressKey(c == QLatin1Char(' ') ? Qt::Key_Space
+                     : latin           ? Qt::Key(c.toUpper().unicode())
+                                       : Qt::Key_unknown,
+                 c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, c);
+    }
+    refocus();
+}
+
+QString focusPath()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return QStringLiteral("<none>");
+    QString path = focus->objectName();
+    for (QWidget *w = focus->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+        if (!QByteArray(w->metaObject()->className()).startsWith('Q'))
+            path.prepend(w->objectName() + QLatin1Char('/'));
+    }
+    return path;
 }
 
 QList<QWidget *> ownWindows()

@@ -42,6 +42,11 @@ bool showsText(const QString &shown, const QString &english);
 // `english` in the language of the run (as the program looked it up).
 QString inTestLanguage(const QString &english);
 
+// Where a popup of `popup`'s size opens when asked for at `pointer`
+// (global): there, moved only as far as the screen's edges ask (the test
+// screen is small, and a translated menu wider).
+QPoint popupPlaceFor(const QWidget *popup, const QPoint &pointer);
+
 // How to answer a modal dialog or popup menu that a handler runs.
 using Answer = std::function<void(QWidget *)>;
 Answer dismiss(); // Escape
@@ -72,6 +77,16 @@ private:
 
 // Opens a menu of the menu bar with a click and clicks one of its entries.
 bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText);
+
+// Presses keys as a keyboard does: each press and each release goes to the
+// window that has the focus at that moment. `keys`: key sequences separated
+// by spaces ("Tab", "Shift+Tab", "Menu", "Shift+F10"), each with an
+// optional repeat count ("Tab*3"); then `text` is typed.
+void pressKeys(const QString &keys, const QString &text = QString());
+
+// Where the keyboard focus is: the focus widget's object name, after those
+// of the program's own panels around it ("cameraSettings1/heightSlider").
+QString focusPath();
 
 using tivoro::flushDeletions;
 
