@@ -316,9 +316,9 @@ private Q_SLOTS:
         closeAllTopLevels();
         const int leftover =
             QApplication::allWidgets().size() - widgetsBefore; // the toolkit keeps a few it made on first use
-        if (failure.isEmpty() && (liveTopLevelCount() != 0 || leftover > 2))
+        if (failure.isEmpty() && (ownWindows().size() != 0 || leftover > 2))
             failure =
-                QStringLiteral("%1 windows and %2 widgets outlived closing").arg(liveTopLevelCount()).arg(leftover);
+                QStringLiteral("%1 windows and %2 widgets outlived closing").arg(ownWindows().size()).arg(leftover);
         if (!failure.isEmpty())
             printRun(0);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));

@@ -96,18 +96,9 @@ bool fromForm(const QWidget *w)
     return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
 }
 
-// The window's class, the panels on the way (a window may hold two alike),
-// the widget.
 QString nameOf(const QWidget *w)
 {
-    QString name = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
-    for (const QWidget *up = w->parentWidget(); up; up = up->parentWidget()) {
-        if (up->isWindow())
-            return up->metaObject()->className() + QLatin1Char('/') + name;
-        if (!QByteArray(up->metaObject()->className()).startsWith('Q'))
-            name = up->objectName() + QLatin1Char('/') + name;
-    }
-    return name;
+    return w->window()->metaObject()->className() + QLatin1Char('/') + panelPath(w);
 }
 
 // A label that stretches its picture shows it with every pixel of the

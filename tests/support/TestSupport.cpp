@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -90,12 +91,6 @@ bool showsText(const QString &shown, const QString &english)
     // such as typed ones, stand as they are.
     const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
     return translations.isEmpty() ? shown == english : translations.contains(shown);
-}
-
-QString inTestLanguage(const QString &english)
-{
-    const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
-    return translations.isEmpty() ? english : translations.first();
 }
 
 void GuardedTest::init()
@@ -256,17 +251,20 @@ void pressKeys(const QString &keys, const QString &text)
     refocus();
 }
 
-QString focusPath()
+QString panelPath(const QWidget *w)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (!focus)
-        return QStringLiteral("<none>");
-    QString path = focus->objectName();
-    for (QWidget *w = focus->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+    QString path = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+    for (w = w->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
         if (!QByteArray(w->metaObject()->className()).startsWith('Q'))
             path.prepend(w->objectName() + QLatin1Char('/'));
     }
     return path;
+}
+
+QString focusPath()
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus ? panelPath(focus) : QStringLiteral("<none>");
 }
 
 QList<QWidget *> ownWindows()
@@ -280,11 +278,6 @@ QList<QWidget *> ownWindows()
     return windows;
 }
 
-int liveTopLevelCount()
-{
-    return ownWindows().size();
-}
-
 int visibleTopLevelCount()
 {
     int count = 0;
@@ -292,6 +285,15 @@ int visibleTopLevelCount()
     for (QWidget *w : windows)
         count += w->isVisible() ? 1 : 0;
     return count;
+}
+
+QList<QWidget *> topLevels(const QString &className)
+{
+    QList<QWidget *> found = ownWindows();
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [&](QWidget *w) { return QLatin1String(w->metaObject()->className()) != className; }),
+                found.end());
+    return found;
 }
 
 void closeAllTopLevels()

@@ -39,9 +39,6 @@ void installTestLanguage();
 // Whether `shown` is `english` as the user sees it: in a run with a test
 // language its translation, as the program looked it up during the run.
 bool showsText(const QString &shown, const QString &english);
-// `english` in the language of the run (as the program looked it up).
-QString inTestLanguage(const QString &english);
-
 // Where a popup of `popup`'s size opens when asked for at `pointer`
 // (global): there, moved only as far as the screen's edges ask (the test
 // screen is small, and a translated menu wider).
@@ -84,29 +81,20 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
 // optional repeat count ("Tab*3"); then `text` is typed.
 void pressKeys(const QString &keys, const QString &text = QString());
 
-// Where the keyboard focus is: the focus widget's object name, after those
-// of the program's own panels around it ("cameraSettings1/heightSlider").
+// A widget's object name (its class if it has none) after those of the
+// program's own panels around it ("cameraSettings1/heightSlider").
+QString panelPath(const QWidget *w);
+// Where the keyboard focus is, as panelPath() names it.
 QString focusPath();
 
 using tivoro::flushDeletions;
 
-// Parentless windows and dialogs (not menus or popups): all, or visible.
+// Parentless windows and dialogs (not menus or popups): all, or visible,
+// or all of one class.
 QList<QWidget *> ownWindows();
-int liveTopLevelCount();
 int visibleTopLevelCount();
+QList<QWidget *> topLevels(const QString &className);
 void closeAllTopLevels();
-
-template <class T>
-QList<T *> topLevels()
-{
-    QList<T *> found;
-    const QList<QWidget *> windows = ownWindows();
-    for (QWidget *w : windows) {
-        if (auto *t = qobject_cast<T *>(w))
-            found << t;
-    }
-    return found;
-}
 
 int runTests(QObject *testObject, int argc, char **argv);
 
