@@ -58,12 +58,9 @@ void TestGrowth::openAndCloseRepeatedly()
         play(nullptr, steps);
         QVERIFY2(visibleTopLevelCount() == 0, qPrintable(QStringLiteral("round %1 left a window open").arg(round)));
         if (QApplication::allWidgets().size() != widgets || ownWindows().size() != windows)
-            QFAIL(qPrintable(QStringLiteral("round %1: %2 widgets in %3 windows, %4 in %5 before")
-                                 .arg(round)
-                                 .arg(QApplication::allWidgets().size())
-                                 .arg(ownWindows().size())
-                                 .arg(widgets)
-                                 .arg(windows)));
+            QFAIL(qPrintable(QString::asprintf("round %d: %d widgets in %d windows, %d in %d before", round,
+                                               int(QApplication::allWidgets().size()), int(ownWindows().size()),
+                                               widgets, windows)));
     }
 }
 

@@ -218,13 +218,8 @@ private Q_SLOTS:
                                    qBound(0, p.y(), w->window()->height() - 1)};
                 };
                 from = map(from), to = map(to);
-                actions << QStringLiteral("mouse %1 in %2 from %3,%4 to %5,%6")
-                               .arg(button)
-                               .arg(where)
-                               .arg(from.x())
-                               .arg(from.y())
-                               .arg(to.x())
-                               .arg(to.y());
+                actions << QString::asprintf("mouse %d in %s from %d,%d to %d,%d", button, qPrintable(where), from.x(),
+                                             from.y(), to.x(), to.y());
                 for (const auto &[step, at] :
                      {std::pair(QTest::MousePress, from), {QTest::MouseMove, to}, {QTest::MouseRelease, to}})
                     if (handle)

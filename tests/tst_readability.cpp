@@ -111,12 +111,8 @@ QString blurred(QLabel *label)
     if (label->grab(area).toImage().convertToFormat(QImage::Format_RGB32)
         == sharp.convertToFormat(QImage::Format_RGB32))
         return {};
-    return QStringLiteral("%1: picture is not painted at the %2x%3 device pixels of its %4x%5 area")
-        .arg(nameOf(label))
-        .arg(pixels.width())
-        .arg(pixels.height())
-        .arg(area.width())
-        .arg(area.height());
+    return QString::asprintf("%s: picture is not painted at the %dx%d device pixels of its %dx%d area",
+                             qPrintable(nameOf(label)), pixels.width(), pixels.height(), area.width(), area.height());
 }
 
 QStringList unreadable(QWidget *window)
@@ -128,16 +124,10 @@ QStringList unreadable(QWidget *window)
             continue;
         const Room room = roomOf(w);
         const QString text = QString(room.text).replace(QLatin1Char('\n'), QLatin1String("\\n"));
-        if (!text.isEmpty() && room.needs.width() > room.has.width())
-            found << QStringLiteral("%1: text '%2' needs %3 px, has %4")
-                         .arg(nameOf(w), text)
-                         .arg(room.needs.width())
-                         .arg(room.has.width());
-        else if (!text.isEmpty() && room.needs.height() > room.has.height())
-            found << QStringLiteral("%1: text '%2' needs %3 px high, has %4")
-                         .arg(nameOf(w), text)
-                         .arg(room.needs.height())
-                         .arg(room.has.height());
+        if (!text.isEmpty() && (room.needs.width() > room.has.width() || room.needs.height() > room.has.height()))
+            found << QString::asprintf("%s: text '%s' needs %dx%d px, has %dx%d", qPrintable(nameOf(w)),
+                                       qUtf8Printable(text), room.needs.width(), room.needs.height(), room.has.width(),
+                                       room.has.height());
         if (auto *label = qobject_cast<QLabel *>(w))
             found << blurred(label);
         if (!fromForm(w))
@@ -202,24 +192,19 @@ private Q_SLOTS:
 void TestReadability::readableAtDesktopFonts_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("points");
-    const QList<QPair<QString, int>> fonts = {
-        {"DejaVu Sans", 8}, {"DejaVu Sans", 9}, {"Noto Sans", 10}, {"DejaVu Sans", 11}};
-    for (const auto &font : fonts) {
+    QTest::addColumn<QFont>("font");
+    for (const QFont &font :
+         {QFont("DejaVu Sans", 8), QFont("DejaVu Sans", 9), QFont("Noto Sans", 10), QFont("DejaVu Sans", 11)}) {
         for (const QString &kind : tivoro::windowKindNames())
-            QTest::addRow("%s, %s %d", qPrintable(kind), qPrintable(font.first), font.second)
-                << kind << font.first << font.second;
+            QTest::addRow("%s, %s %d", qPrintable(kind), qPrintable(font.family()), font.pointSize()) << kind << font;
     }
 }
 
 void TestReadability::readableAtDesktopFonts()
 {
     QFETCH(QString, kind);
-    QFETCH(QString, family);
-    QFETCH(int, points);
-    const QFont font(family, points);
-    QCOMPARE(QFontInfo(font).family(), family); // scripts/deps installs it
+    QFETCH(QFont, font);
+    QCOMPARE(QFontInfo(font).family(), font.family()); // scripts/deps installs it
     QApplication::setFont(font);
 
     QWidget *window = tivoro::openWindowOfKind(kind);
@@ -288,11 +273,8 @@ void TestReadability::picturesSeenWhenOpened()
     QTest::qWait(50); // nested layouts settle over a few rounds of posted events
 
     const QRect available = window->screen()->availableGeometry();
-    const QString sizes = QStringLiteral("window %1x%2 on a screen of %3x%4")
-                              .arg(window->frameGeometry().width())
-                              .arg(window->frameGeometry().height())
-                              .arg(available.width())
-                              .arg(available.height());
+    const QString sizes = QString::asprintf("window %dx%d on a screen of %dx%d", window->frameGeometry().width(),
+                                            window->frameGeometry().height(), available.width(), available.height());
     QVERIFY2(available.contains(window->frameGeometry()), qPrintable(sizes));
     if (available.width() >= designed.width() && available.height() >= designed.height())
         QVERIFY2(window->width() >= designed.width() && window->height() >= designed.height(), qPrintable(sizes));

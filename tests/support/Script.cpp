@@ -174,14 +174,9 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
     } else if (verb == QLatin1String("keys")) {
         QTest::keyClicks(w, rest);
     } else if (verb == QLatin1String("key")) {
-        const QKeySequence keys(rest);
-        if (keys.isEmpty())
+        if (QKeySequence(rest).isEmpty())
             return QStringLiteral("no such key");
-        for (int i = 0; i < int(keys.count()); ++i) {
-            const int k = int(keys[uint(i)]);
-            QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
-        }
+        QTest::keySequence(w, QKeySequence(rest));
     } else if (verb == QLatin1String("call")) {
         const QString slot = rest.section(QLatin1Char(' '), 0, 0);
         const bool withArgument = rest.contains(QLatin1Char(' '));
