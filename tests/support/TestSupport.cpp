@@ -241,13 +241,8 @@ void pressKeys(const QString &keys, const QString &text)
             pressKey(Qt::Key(combined & ~Qt::KeyboardModifierMask),
                      Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask), QString());
     }
-    for (const QChar c : text) {
-        const bool latin = c.unicode() > ' ' && c.unicode() < 0x7f;
-        pressKey(c == QLatin1Char(' ') ? Qt::Key_Space
-                     : latin           ? Qt::Key(c.toUpper().unicode())
-                                       : Qt::Key_unknown,
-                 c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, c);
-    }
+    if (!text.isEmpty())
+        QTest::keyClicks(QApplication::focusWidget(), text);
     refocus();
 }
 
