@@ -88,13 +88,9 @@ void onAccessibilityEvent(QAccessibleEvent *event)
     read(QAccessible::queryAccessibleInterface(qApp), true);
 }
 
-// While one lives, an in-process client acts as a screen reader: the
-// toolkit's accessibility is on (the offscreen platform has none of its own,
-// so one is lent to it), and on every accessibility event the client reads
-// the event's object and walks the accessible tree of the application, every
-// window's names, roles, states, texts, values and children, as live
-// interfaces, the way assistive technology follows a program that changes
-// under the user.
+// While one lives, accessibility is on and, as assistive technology follows
+// a program that changes under the user, every accessibility event has the
+// event's object and the whole live accessible tree read.
 struct ScreenReader
 {
     ScreenReader()

@@ -169,15 +169,11 @@ double shareSeen(QLabel *label, bool heightOnly)
 
 } // namespace
 
-// Every text on screen fits the room its style gives it, nothing sits on
-// something else and pictures stay sharp, whatever desktop font the user
-// has, at the size a window opens at and larger. CTest runs this a second
-// time on a screen of device pixel ratio 2.
-//
-// The work windows open showing what they are for: on a large screen at the
-// desktop's font the camera and scene pictures whole side by side and the
-// graph at its full height; on a laptop screen they fit the screen and show
-// the first camera. CTest runs this on virtual X screens of both sizes.
+// Whatever desktop font the user has, every text fits the room its style
+// gives it, nothing sits on something else and pictures stay sharp, at the
+// opening size and larger (CTest: also at device pixel ratio 2). The work
+// windows open showing what they are for: on a large screen the pictures
+// whole, on a laptop's the first camera (CTest: virtual X screens).
 class TestReadability : public GuardedTest
 {
     Q_OBJECT

@@ -215,18 +215,6 @@ void refocus()
     }
 }
 
-void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
-{
-    // The platform reports Shift+Tab as Backtab.
-    if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
-        key = Qt::Key_Backtab;
-    refocus();
-    for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
-        if (QWindow *window = QGuiApplication::focusWindow())
-            QTest::sendKeyEvent(action, window, key, text, modifiers);
-    }
-}
-
 } // namespace
 
 void pressKeys(const QString &keys, const QString &text)
@@ -237,9 +225,17 @@ void pressKeys(const QString &keys, const QString &text)
         const int repeat = stroke.contains(QLatin1Char('*')) ? stroke.section(QLatin1Char('*'), 1).toInt() : 1;
         QVERIFY2(sequence.count() == 1 && repeat > 0, qPrintable(stroke));
         const int combined = int(sequence[0]);
-        for (int i = 0; i < repeat; ++i)
-            pressKey(Qt::Key(combined & ~Qt::KeyboardModifierMask),
-                     Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask), QString());
+        const auto modifiers = Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask);
+        const auto key = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+        for (int i = 0; i < repeat; ++i) {
+            refocus();
+            for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
+                if (QWindow *window = QGuiApplication::focusWindow()) // the platform reports Shift+Tab as Backtab
+                    QTest::sendKeyEvent(action, window,
+                                        key == Qt::Key_Tab && modifiers & Qt::ShiftModifier ? Qt::Key_Backtab : key,
+                                        QString(), modifiers);
+            }
+        }
     }
     if (!text.isEmpty())
         QTest::keyClicks(QApplication::focusWidget(), text);
