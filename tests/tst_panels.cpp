@@ -85,38 +85,39 @@ void TestPanels::panels_data()
         "removeCameraBtn.enabled=true; checkBox.checked=true; comboBoxResolution.currentText=640 x 480";
     QString points = manual;
     points.replace("true", "TRUE").replace("false", "true").replace("TRUE", "false");
-    QTest::newRow("control points") << "camera"
-                                    << "call . setCameraSlidersEnabled false" << points + untouched;
-    QTest::newRow("control points, manual")
-        << "camera"
-        << "call . setCameraSlidersEnabled false; call . setCameraSlidersEnabled true" << manual + untouched;
     const QString videoFile =
         "removeCameraBtn.text=Remove this video; comboBoxResolution.exists=false;"
         "labelResolution.exists=false; checkBox.checked=true; pushButton_2.text=Load configuration";
-    QTest::newRow("video file") << "camera"
-                                << "call . usingVideoFile" << videoFile;
-    QTest::newRow("video file twice") << "camera"
-                                      << "call . usingVideoFile; call . usingVideoFile" << videoFile;
     const QString menu =
         "modal.entries=Add red control point,Add blue control point,Add yellow control point,"
         "Add green control point,Add orange control point,Add purple control point; modal.atPointer=true;"
         "heightSlider.value=0; clearControlPointsBtn.enabled=false; windows=1";
-    QTest::newRow("control point chosen") << "camera"
-                                          << "answer entry 5; rclick sceneWidgetPlaceholderLabel" << menu;
-    QTest::newRow("control point menu dismissed") << "camera"
-                                                  << "rclick sceneWidgetPlaceholderLabel" << menu;
-    QTest::newRow("camera URL excludes detected") << "add"
-                                                  << "click radioButton_2"
-                                                  << "radioButton.checked=false; radioButton_2.checked=true";
-    QTest::newRow("detected excludes camera URL") << "add"
-                                                  << "click radioButton_2; click radioButton"
-                                                  << "radioButton.checked=true; radioButton_2.checked=false";
-    QTest::newRow("add closes") << "add"
-                                << "type lineEdit rtsp://cam; click pushButton"
-                                << "windows=0";
-    QTest::newRow("cancel closes") << "add"
-                                   << "click radioButton_2; click pushButton_2"
-                                   << "windows=0";
+    const struct
+    {
+        const char *tag, *kind, *steps;
+        QString checks;
+    } rows[] = {
+        {"control points", "camera", "call . setCameraSlidersEnabled false", points + untouched},
+        {"control points, manual", "camera",
+         "call . setCameraSlidersEnabled false; call . setCameraSlidersEnabled true", manual + untouched},
+        {"video file", "camera", "call . usingVideoFile", videoFile},
+        {"video file twice", "camera", "call . usingVideoFile; call . usingVideoFile", videoFile},
+        {"control point chosen", "camera", "answer entry 5; rclick sceneWidgetPlaceholderLabel", menu},
+        {"camera URL excludes detected", "add", "click radioButton_2",
+         "radioButton.checked=false; radioButton_2.checked=true"},
+        {"detected excludes camera URL", "add", "click radioButton_2; click radioButton",
+         "radioButton.checked=true; radioButton_2.checked=false"},
+        {"add closes", "add", "type lineEdit rtsp://cam; click pushButton", "windows=0"},
+        {"cancel closes", "add", "click radioButton_2; click pushButton_2", "windows=0"},
+        // The notes field keeps Tab for itself.
+        {"notes: Tab", "metadata", "keys plainTextEdit a; key plainTextEdit Tab; keys plainTextEdit b",
+         "plainTextEdit.plainText=a\tb"},
+        {"graph buttons leave options", "graph",
+         "click buttonZoomIn; click buttonNext; click buttonZoomOut; click buttonPrevious",
+         "checkBoxActivity.checked=true; checkBoxCount.checked=true; checkBoxTimeType.checked=false"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.kind << row.steps << row.checks;
     // Typed input, then Tab: a time field keeps only a whole time in range
     // ("=": the one before); other fields keep what was typed, a slider's
     // field the slider's value whenever typing moved the slider.
@@ -137,14 +138,6 @@ void TestPanels::panels_data()
                 << kind << QString("click F; %1; key F Tab").arg(inputs[i]).replace(" F", " " + field)
                 << field + ".text=" + QString(expected.split('|')[i]).replace("=", before);
     }
-    // The notes field keeps Tab for itself.
-    QTest::newRow("notes: Tab") << "metadata"
-                                << "keys plainTextEdit a; key plainTextEdit Tab; keys plainTextEdit b"
-                                << "plainTextEdit.plainText=a\tb";
-    QTest::newRow("graph buttons leave options")
-        << "graph"
-        << "click buttonZoomIn; click buttonNext; click buttonZoomOut; click buttonPrevious"
-        << "checkBoxActivity.checked=true; checkBoxCount.checked=true; checkBoxTimeType.checked=false";
 }
 
 void TestPanels::panels()
