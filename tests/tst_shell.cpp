@@ -57,7 +57,6 @@ void TestShell::startWindow_data()
     const QString fresh =
         "lineEdit.text=; timeEdit.text=1:00:00; radioButton.checked=true; radioButton_2.checked=false;"
         "radioButton.text=Display time of filming";
-    QTest::newRow("settings fresh") << "menu Tools>Settings; @Settings" << fresh;
     QTest::newRow("settings fresh after OK")
         << "menu Tools>Settings; @Settings; type lineEdit /srv; click radioButton_2;"
            "key lineEdit Return; @MainWindow; menu Tools>Settings; @Settings"
