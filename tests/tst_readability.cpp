@@ -83,14 +83,6 @@ Room roomOf(const QWidget *w)
     return {};
 }
 
-// Widgets our forms made: uic names every one of them, while the toolkit's
-// own parts (scroll area viewports and bar containers, spin box editors)
-// are unnamed or named qt_*, and may overlap by design.
-bool fromForm(const QWidget *w)
-{
-    return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
-}
-
 QString nameOf(const QWidget *w)
 {
     return w->window()->metaObject()->className() + QLatin1Char('/') + panelPath(w);
@@ -130,6 +122,12 @@ QStringList unreadable(QWidget *window)
                                        room.has.height());
         if (auto *label = qobject_cast<QLabel *>(w))
             found << blurred(label);
+        // Widgets our forms made: uic names every one of them, while the
+        // toolkit's own parts (scroll area viewports and bar containers, spin
+        // box editors) are unnamed or named qt_*, and may overlap by design.
+        const auto fromForm = [](const QWidget *w) {
+            return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+        };
         if (!fromForm(w))
             continue;
         for (int i = widgets.indexOf(w) + 1; i < widgets.size(); ++i) {

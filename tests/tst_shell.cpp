@@ -87,7 +87,7 @@ void TestShell::settingsSwatchesStayRed()
     start->show();
     QWidget *settings = play(start, "menu Tools>Settings; @Settings; click pushButton_2");
     QVERIFY(settings);
-    const QList<QWidget *> pickers = topLevels("QColorDialog");
+    const QList<QWidget *> pickers = ownWindows("QColorDialog");
     for (QWidget *picker : pickers) {
         static_cast<QColorDialog *>(picker)->setCurrentColor(Qt::blue);
         static_cast<QColorDialog *>(picker)->accept();

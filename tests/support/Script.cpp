@@ -122,7 +122,7 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
     const QString rest = step.section(QLatin1Char(' '), 2);
     if (verb.startsWith(QLatin1Char('@'))) {
         root = nullptr;
-        const QList<QWidget *> windows = topLevels(verb.mid(1));
+        const QList<QWidget *> windows = ownWindows(verb.mid(1));
         for (QWidget *w : windows)
             root = w->isVisible() ? w : root.data();
         return root ? QString() : QStringLiteral("no visible window of that class");
@@ -262,7 +262,7 @@ QString mismatches(QWidget *root, const QString &checks)
         else if (modal.contains(lhs))
             actual = modal.value(lhs);
         else if (lhs.endsWith(QLatin1Char('#')))
-            actual = QString::number(topLevels(lhs.chopped(1)).size());
+            actual = QString::number(ownWindows(lhs.chopped(1)).size());
         else if (dot < 0 || lhs.startsWith(QLatin1String("modal.")))
             problem = QStringLiteral("unknown check");
         else if (property == QLatin1String("exists"))

@@ -258,12 +258,12 @@ QString focusPath()
     return focus ? panelPath(focus) : QStringLiteral("<none>");
 }
 
-QList<QWidget *> ownWindows()
+QList<QWidget *> ownWindows(const QString &className)
 {
     QList<QWidget *> windows;
     const QWidgetList topLevels = QApplication::topLevelWidgets();
     for (QWidget *w : topLevels) {
-        if (!w->parentWidget())
+        if (!w->parentWidget() && (className.isEmpty() || QLatin1String(w->metaObject()->className()) == className))
             windows << w;
     }
     return windows;
@@ -271,20 +271,8 @@ QList<QWidget *> ownWindows()
 
 int visibleTopLevelCount()
 {
-    int count = 0;
     const QList<QWidget *> windows = ownWindows();
-    for (QWidget *w : windows)
-        count += w->isVisible() ? 1 : 0;
-    return count;
-}
-
-QList<QWidget *> topLevels(const QString &className)
-{
-    QList<QWidget *> found = ownWindows();
-    found.erase(std::remove_if(found.begin(), found.end(),
-                               [&](QWidget *w) { return QLatin1String(w->metaObject()->className()) != className; }),
-                found.end());
-    return found;
+    return int(std::count_if(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible(); }));
 }
 
 void closeAllTopLevels()

@@ -83,11 +83,10 @@ QString focusPath();
 
 using tivoro::flushDeletions;
 
-// Parentless windows and dialogs (not menus or popups): all, or visible,
-// or all of one class.
-QList<QWidget *> ownWindows();
+// Parentless windows and dialogs (not menus or popups): all, or all of one
+// class; how many are visible.
+QList<QWidget *> ownWindows(const QString &className = QString());
 int visibleTopLevelCount();
-QList<QWidget *> topLevels(const QString &className);
 void closeAllTopLevels();
 
 int runTests(QObject *testObject, int argc, char **argv);
