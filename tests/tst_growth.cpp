@@ -3,12 +3,6 @@
 
 using namespace tivoro::test;
 
-namespace {
-
-constexpr int rounds = 200;
-
-} // namespace
-
 // Opening and closing windows, again and again, must not leave widgets
 // behind: every route opens its window through the handler a user would
 // use and closes everything it opened.
@@ -54,7 +48,7 @@ void TestGrowth::openAndCloseRepeatedly()
     const int widgets = QApplication::allWidgets().size();
     const int windows = ownWindows().size();
 
-    for (int round = 1; round <= rounds; ++round) {
+    for (int round = 1; round <= 200; ++round) {
         play(nullptr, steps);
         QVERIFY2(visibleTopLevelCount() == 0, qPrintable(QStringLiteral("round %1 left a window open").arg(round)));
         if (QApplication::allWidgets().size() != widgets || ownWindows().size() != windows)

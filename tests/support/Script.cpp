@@ -24,7 +24,8 @@ struct Shown
     QString caption, directory, filters, entries;
     int count = 0;
     bool atPointer = false;
-} shown; // clazy:exclude=non-pod-global-static
+};
+Shown shown; // clazy:exclude=non-pod-global-static
 
 QPoint lastClick; // on screen
 
