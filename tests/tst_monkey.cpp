@@ -88,13 +88,9 @@ void onAccessibilityEvent(QAccessibleEvent *event)
     read(QAccessible::queryAccessibleInterface(qApp), true);
 }
 
-// While one lives, an in-process client acts as a screen reader: the
-// toolkit's accessibility is on (the offscreen platform has none of its own,
-// so one is lent to it), and on every accessibility event the client reads
-// the event's object and walks the accessible tree of the application, every
-// window's names, roles, states, texts, values and children, as live
-// interfaces, the way assistive technology follows a program that changes
-// under the user.
+// While one lives, accessibility is on and, as assistive technology follows
+// a program that changes under the user, every accessibility event has the
+// event's object and the whole live accessible tree read.
 struct ScreenReader
 {
     ScreenReader()
@@ -218,13 +214,8 @@ private Q_SLOTS:
                                    qBound(0, p.y(), w->window()->height() - 1)};
                 };
                 from = map(from), to = map(to);
-                actions << QStringLiteral("mouse %1 in %2 from %3,%4 to %5,%6")
-                               .arg(button)
-                               .arg(where)
-                               .arg(from.x())
-                               .arg(from.y())
-                               .arg(to.x())
-                               .arg(to.y());
+                actions << QString::asprintf("mouse %d in %s from %d,%d to %d,%d", button, qPrintable(where), from.x(),
+                                             from.y(), to.x(), to.y());
                 for (const auto &[step, at] :
                      {std::pair(QTest::MousePress, from), {QTest::MouseMove, to}, {QTest::MouseRelease, to}})
                     if (handle)
@@ -316,9 +307,9 @@ private Q_SLOTS:
         closeAllTopLevels();
         const int leftover =
             QApplication::allWidgets().size() - widgetsBefore; // the toolkit keeps a few it made on first use
-        if (failure.isEmpty() && (liveTopLevelCount() != 0 || leftover > 2))
+        if (failure.isEmpty() && (ownWindows().size() != 0 || leftover > 2))
             failure =
-                QStringLiteral("%1 windows and %2 widgets outlived closing").arg(liveTopLevelCount()).arg(leftover);
+                QStringLiteral("%1 windows and %2 widgets outlived closing").arg(ownWindows().size()).arg(leftover);
         if (!failure.isEmpty())
             printRun(0);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));

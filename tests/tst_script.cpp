@@ -19,30 +19,22 @@ void TestScript::failures_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("checks");
     QTest::addColumn<QString>("failure"); // part of the message; empty: none
-    const QString open = "open Settings;";
-    QTest::newRow("sound") << open + "type lineEdit /srv"
-                           << "lineEdit.text=/srv; windows=1; modal.count=0"
-                           << "";
-    QTest::newRow("misspelt check") << open << "modal.captoin="
-                                    << "modal.captoin=: unknown check";
-    QTest::newRow("check without a value") << open << "windows"
-                                           << "windows: unknown check";
-    QTest::newRow("misspelt property") << open << "lineEdit.txet="
-                                       << "lineEdit.txet=: QLineEdit \"lineEdit\" has no property \"txet\"";
-    QTest::newRow("check of a missing widget") << open << "lineEdt.text="
-                                               << "lineEdt.text=: no widget \"lineEdt\"";
-    QTest::newRow("misspelt step") << open + "clik lineEdit"
-                                   << ""
-                                   << "step 2 \"clik lineEdit\": unknown step";
-    QTest::newRow("step finding no widget") << open + "click lineEdt"
-                                            << ""
-                                            << "step 2 \"click lineEdt\": no widget \"lineEdt\" in Settings";
-    QTest::newRow("misspelt property set") << open + "set lineEdit txet /srv"
-                                           << ""
-                                           << "has no property \"txet\"";
-    QTest::newRow("misspelt slot") << open + "call . acept"
-                                   << ""
-                                   << "Settings has no slot acept()";
+    const struct
+    {
+        const char *tag, *steps, *checks, *failure;
+    } rows[] = {
+        {"sound", "type lineEdit /srv", "lineEdit.text=/srv; windows=1; modal.count=0", ""},
+        {"misspelt check", "", "modal.captoin=", "modal.captoin=: unknown check"},
+        {"check without a value", "", "windows", "windows: unknown check"},
+        {"misspelt property", "", "lineEdit.txet=", "lineEdit.txet=: QLineEdit \"lineEdit\" has no property \"txet\""},
+        {"check of a missing widget", "", "lineEdt.text=", "lineEdt.text=: no widget \"lineEdt\""},
+        {"misspelt step", "clik lineEdit", "", "step 2 \"clik lineEdit\": unknown step"},
+        {"step finding no widget", "click lineEdt", "", "step 2 \"click lineEdt\": no widget \"lineEdt\" in Settings"},
+        {"misspelt property set", "set lineEdit txet /srv", "", "has no property \"txet\""},
+        {"misspelt slot", "call . acept", "", "Settings has no slot acept()"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << QString("open Settings;") + row.steps << row.checks << row.failure;
     QTest::newRow("unknown window") << "open Setings"
                                     << ""
                                     << "step 1 \"open Setings\": no such window kind";

@@ -1,8 +1,6 @@
 #include "support/Script.h"
 #include "support/TestSupport.h"
 
-#include "shell/MainWindow.h"
-
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,7 +14,6 @@ class TestStepwise : public GuardedTest
 private Q_SLOTS:
     void flow_data();
     void flow();
-    void backAndForthStaysBounded();
     void scrolling_data();
     void scrolling();
 };
@@ -69,16 +66,6 @@ void TestStepwise::flow()
     QFETCH(QString, steps);
     QFETCH(QString, checks);
     TIVORO_PLAY(nullptr, steps, checks);
-}
-
-void TestStepwise::backAndForthStaysBounded()
-{
-    new MainWindow; // stands for the hidden start window that main owns
-    QWidget *window = play(nullptr, "open SetupRecording");
-    for (int turn = 0; turn < 100; ++turn)
-        window = play(window, "click widget/pushButton_2; @RecordingSettings; click pushButton; @SetupRecording");
-    QCOMPARE(visibleTopLevelCount(), 1);
-    QCOMPARE(liveTopLevelCount(), 2); // and the hidden start window
 }
 
 void TestStepwise::scrolling_data()

@@ -1,9 +1,6 @@
-// A toolkit plugin that the package test loads into the packaged program
-// through QT_QPA_GENERIC_PLUGINS, so that the program needs no test hook:
-// once a top-level window has painted, it names the window's class, the
-// program's desktop file name and the captions of its buttons (which tell
-// the language) on standard error and closes every window, and the program
-// ends as it does when a user closes it.
+// Loaded into the packaged program through QT_QPA_GENERIC_PLUGINS (no test
+// hook in the program): once a window has painted, prints its class, the
+// desktop file name and its button captions, then closes every window.
 #include <QAbstractButton>
 #include <QGenericPlugin>
 #include <QGuiApplication>

@@ -45,19 +45,6 @@ file(GLOB entry ${root}/usr/share/applications/*.desktop)
 get_filename_component(id "${entry}" NAME_WLE)
 file(READ "${entry}" text)
 expect("${text}" "\nExec=tivoro\n" "\nIcon=${id}\n")
-# One main category, so that menus list the program once.
-string(REGEX MATCH "\nCategories=([^\n]*)" categories "${text}")
-set(categories ";${CMAKE_MATCH_1}")
-set(main "")
-foreach(category IN ITEMS AudioVideo Audio Video Development Education Game Graphics Network Office Science Settings
-    System Utility)
-  if(categories MATCHES ";${category};")
-    list(APPEND main ${category})
-  endif()
-endforeach()
-if(NOT main STREQUAL "Science")
-  message(FATAL_ERROR "main categories ${main} in: ${categories}")
-endif()
 set(metainfo ${root}/usr/share/metainfo/${id}.metainfo.xml)
 file(READ ${metainfo} text)
 expect("${text}" "<id>${id}</id>" "desktop-id\">${id}.desktop<" "<release version=\"${version}\"" "<lang[^>]*>de</lang>")
@@ -76,6 +63,8 @@ foreach(file usr/bin/tivoro ${files} usr/share/icons/hicolor/scalable/apps/${id}
   endif()
 endforeach()
 
+# A hint too: one of them is about more than one main category, which
+# would list the program twice in menus.
 run(desktop-file-validate ${entry})
 if(out MATCHES "error:|warning:|hint:")
   message(FATAL_ERROR "desktop-file-validate: ${out}")

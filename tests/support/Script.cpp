@@ -25,72 +25,50 @@ struct Shown
     int count = 0;
     bool atPointer = false;
 };
-
-Shown &shown()
-{
-    static Shown last;
-    return last;
-}
+Shown shown; // clazy:exclude=non-pod-global-static
 
 QPoint lastClick; // on screen
 
 int lonelyCloses = 0;
 
 // Hand-overs show the next window before closing their own; this counts
-// closes that left no other window visible, however briefly.
-class CloseWatcher : public QObject
+// closes that left no other window visible, however briefly. Dialogs with
+// a parent (file dialogs) come and go over their window.
+struct CloseWatcher : QObject
 {
-public:
-    CloseWatcher()
-    {
-        lonelyCloses = 0;
-        qApp->installEventFilter(this);
-    }
-    ~CloseWatcher() override { qApp->removeEventFilter(this); }
-
-protected:
+    CloseWatcher() { lonelyCloses = 0, qApp->installEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // Dialogs with a parent (file dialogs) come and go over their window.
-        if (event->type() == QEvent::Close && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
-            && !static_cast<QWidget *>(watched)->parentWidget() && visibleTopLevelCount() <= 1)
-            ++lonelyCloses;
+        auto *w = qobject_cast<QWidget *>(watched);
+        lonelyCloses +=
+            event->type() == QEvent::Close && w && w->isWindow() && !w->parentWidget() && visibleTopLevelCount() <= 1;
         return false;
     }
 };
 
 QWidget *find(QWidget *root, const QString &path)
 {
-    if (path == QLatin1String("."))
-        return root;
     QWidget *w = root;
     const QStringList names = path.split(QLatin1Char('/'));
-    for (const QString &name : names) {
-        w = w ? w->findChild<QWidget *>(name) : nullptr;
-    }
+    for (const QString &name : names)
+        w = w && name != QLatin1String(".") ? w->findChild<QWidget *>(name) : w;
     return w;
 }
 
 void remember(QWidget *target)
 {
-    Shown &last = shown();
-    last.caption = target->windowTitle();
-    last.directory.clear();
-    last.filters.clear();
-    last.entries.clear();
-    ++last.count;
-    if (auto *dialog = qobject_cast<QFileDialog *>(target)) {
-        last.directory = dialog->directory().absolutePath();
-        last.filters = dialog->nameFilters().join(QLatin1Char(','));
-    }
-    if (auto *menu = qobject_cast<QMenu *>(target)) {
-        QStringList texts;
-        const QList<QAction *> entries = menu->actions();
-        for (QAction *a : entries)
-            texts << a->text();
-        last.entries = texts.join(QLatin1Char(','));
-        last.atPointer = menu->pos() == popupPlaceFor(menu, lastClick);
-    }
+    auto *dialog = qobject_cast<QFileDialog *>(target);
+    auto *menu = qobject_cast<QMenu *>(target);
+    QStringList entries;
+    const QList<QAction *> actions = menu ? menu->actions() : QList<QAction *>();
+    for (QAction *a : actions)
+        entries << a->text();
+    shown = {target->windowTitle(),
+             dialog ? dialog->directory().absolutePath() : QString(),
+             dialog ? dialog->nameFilters().join(QLatin1Char(',')) : QString(),
+             entries.join(QLatin1Char(',')),
+             shown.count + 1,
+             menu && menu->pos() == popupPlaceFor(menu, lastClick)};
 }
 
 Answer answerFor(const QString &how)
@@ -111,27 +89,12 @@ Answer answerFor(const QString &how)
 // Expected texts are written in English; lists (modal.entries) item by item.
 bool showsCheckedText(const QString &actual, const QString &expected)
 {
-    if (showsText(actual, expected))
-        return true;
     const QStringList shownItems = actual.split(QLatin1Char(','));
     const QStringList expectedItems = expected.split(QLatin1Char(','));
-    if (expectedItems.size() < 2 || shownItems.size() != expectedItems.size())
-        return false;
-    for (int i = 0; i < shownItems.size(); ++i) {
-        if (!showsText(shownItems.at(i), expectedItems.at(i)))
-            return false;
-    }
-    return true;
-}
-
-QWidget *visibleWindowOf(const QString &className)
-{
-    const QList<QWidget *> windows = ownWindows();
-    for (QWidget *w : windows) {
-        if (w->isVisible() && QLatin1String(w->metaObject()->className()) == className)
-            return w;
-    }
-    return nullptr;
+    bool same = shownItems.size() == expectedItems.size();
+    for (int i = 0; same && i < shownItems.size(); ++i)
+        same = showsText(shownItems.at(i), expectedItems.at(i));
+    return same || showsText(actual, expected);
 }
 
 // A widget's property by name; why not, if the widget has no such property.
@@ -155,14 +118,14 @@ QString row()
 // Plays one step; why it cannot be played, or nothing.
 QString playStep(QPointer<QWidget> &root, const QString &step, const std::function<void(const QString &)> &answer)
 {
-    static const QStringList onWidgets = {QStringLiteral("click"), QStringLiteral("rclick"), QStringLiteral("type"),
-                                          QStringLiteral("paste"), QStringLiteral("keys"),   QStringLiteral("key"),
-                                          QStringLiteral("call"),  QStringLiteral("set")};
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
     const QString path = step.section(QLatin1Char(' '), 1, 1);
     const QString rest = step.section(QLatin1Char(' '), 2);
     if (verb.startsWith(QLatin1Char('@'))) {
-        root = visibleWindowOf(verb.mid(1));
+        root = nullptr;
+        const QList<QWidget *> windows = ownWindows(verb.mid(1));
+        for (QWidget *w : windows)
+            root = w->isVisible() ? w : root.data();
         return root ? QString() : QStringLiteral("no visible window of that class");
     }
     if (verb == QLatin1String("open")) {
@@ -189,8 +152,6 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
         root->close();
         return {};
     }
-    if (!onWidgets.contains(verb))
-        return QStringLiteral("unknown step");
     QWidget *w = find(root, path);
     if (!w)
         return QStringLiteral("no widget \"%1\" in %2").arg(path, QLatin1String(root->metaObject()->className()));
@@ -214,14 +175,9 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
     } else if (verb == QLatin1String("keys")) {
         QTest::keyClicks(w, rest);
     } else if (verb == QLatin1String("key")) {
-        const QKeySequence keys(rest);
-        if (keys.isEmpty())
+        if (QKeySequence(rest).isEmpty())
             return QStringLiteral("no such key");
-        for (int i = 0; i < int(keys.count()); ++i) {
-            const int k = int(keys[uint(i)]);
-            QTest::keyClick(w, Qt::Key(k & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
-        }
+        QTest::keySequence(w, QKeySequence(rest));
     } else if (verb == QLatin1String("call")) {
         const QString slot = rest.section(QLatin1Char(' '), 0, 0);
         const bool withArgument = rest.contains(QLatin1Char(' '));
@@ -232,13 +188,15 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
             QMetaObject::invokeMethod(w, qPrintable(slot), Q_ARG(bool, rest.endsWith(QLatin1String("true"))));
         else
             QMetaObject::invokeMethod(w, qPrintable(slot));
-    } else { // set
+    } else if (verb == QLatin1String("set")) {
         const QString property = rest.section(QLatin1Char(' '), 0, 0);
         const QString problem = propertyProblem(w, property);
         if (!problem.isEmpty())
             return problem;
         if (!w->setProperty(qPrintable(property), rest.section(QLatin1Char(' '), 1)))
             return QStringLiteral("the value does not fit the property");
+    } else {
+        return QStringLiteral("unknown step");
     }
     return {};
 }
@@ -246,7 +204,7 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
 QString tryPlay(QWidget *&start, const QString &steps)
 {
     QPointer<QWidget> root = start; // a hand-over deletes the window it leaves
-    shown() = Shown();
+    shown = Shown();
     const CloseWatcher closeWatcher;
     std::unique_ptr<ExecAnswerer> answerer;
     auto answer = [&answerer](const QString &how) { answerer = std::make_unique<ExecAnswerer>(answerFor(how)); };
@@ -279,66 +237,44 @@ QWidget *play(QWidget *root, const QString &steps, const char *file, int line)
 
 QString mismatches(QWidget *root, const QString &checks)
 {
+    const QMap<QString, QString> modal = {
+        {QStringLiteral("modal.caption"), shown.caption},
+        {QStringLiteral("modal.directory"), shown.directory},
+        {QStringLiteral("modal.filters"), shown.filters},
+        {QStringLiteral("modal.entries"), shown.entries},
+        {QStringLiteral("modal.atPointer"), QVariant(shown.atPointer).toString()},
+        {QStringLiteral("modal.count"), QString::number(shown.count)},
+        {QStringLiteral("windows"), QString::number(visibleTopLevelCount())},
+        {QStringLiteral("lonelyCloses"), QString::number(lonelyCloses)},
+    };
     QStringList wrong;
     const QStringList parts = checks.split(QLatin1Char(';'));
     for (const QString &part : parts) {
         const QString check = part.trimmed();
+        const QString lhs = check.section(QLatin1Char('='), 0, 0);
+        const int dot = lhs.lastIndexOf(QLatin1Char('.'));
+        QWidget *w = root && dot >= 0 ? find(root, lhs.left(dot)) : nullptr;
+        const QString property = lhs.mid(dot + 1);
+        QString actual, problem;
         if (check.isEmpty())
             continue;
-        if (!check.contains(QLatin1Char('='))) {
-            wrong << QStringLiteral("%1: unknown check").arg(check);
-            continue;
-        }
-        const QString lhs = check.section(QLatin1Char('='), 0, 0);
-        const QString expected = check.section(QLatin1Char('='), 1);
-        QString actual;
-        if (lhs == QLatin1String("windows")) {
-            actual = QString::number(visibleTopLevelCount());
-        } else if (lhs == QLatin1String("lonelyCloses")) {
-            actual = QString::number(lonelyCloses);
-        } else if (lhs.endsWith(QLatin1Char('#'))) {
-            int n = 0;
-            const QList<QWidget *> windows = ownWindows();
-            for (QWidget *w : windows)
-                n += QLatin1String(w->metaObject()->className()) == lhs.chopped(1);
-            actual = QString::number(n);
-        } else if (lhs.startsWith(QLatin1String("modal."))) {
-            const QString what = lhs.mid(6);
-            const Shown &last = shown();
-            const QMap<QString, QString> modal = {
-                {QStringLiteral("caption"), last.caption},
-                {QStringLiteral("directory"), last.directory},
-                {QStringLiteral("filters"), last.filters},
-                {QStringLiteral("entries"), last.entries},
-                {QStringLiteral("atPointer"), QVariant(last.atPointer).toString()},
-                {QStringLiteral("count"), QString::number(last.count)},
-            };
-            if (!modal.contains(what)) {
-                wrong << QStringLiteral("%1: unknown check").arg(check);
-                continue;
-            }
-            actual = modal.value(what);
-        } else {
-            const int dot = lhs.lastIndexOf(QLatin1Char('.'));
-            if (dot < 0) {
-                wrong << QStringLiteral("%1: unknown check").arg(check);
-                continue;
-            }
-            QWidget *w = root ? find(root, lhs.left(dot)) : nullptr;
-            const QString property = lhs.mid(dot + 1);
-            if (property == QLatin1String("exists")) {
-                actual = QVariant(w != nullptr).toString();
-            } else if (!w) {
-                wrong << QStringLiteral("%1: no widget \"%2\"").arg(check, lhs.left(dot));
-                continue;
-            } else if (const QString problem = propertyProblem(w, property); !problem.isEmpty()) {
-                wrong << QStringLiteral("%1: %2").arg(check, problem);
-                continue;
-            } else {
-                actual = w->property(qPrintable(property)).toString();
-            }
-        }
-        if (!showsCheckedText(actual, expected))
+        if (!check.contains(QLatin1Char('=')))
+            problem = QStringLiteral("unknown check");
+        else if (modal.contains(lhs))
+            actual = modal.value(lhs);
+        else if (lhs.endsWith(QLatin1Char('#')))
+            actual = QString::number(ownWindows(lhs.chopped(1)).size());
+        else if (dot < 0 || lhs.startsWith(QLatin1String("modal.")))
+            problem = QStringLiteral("unknown check");
+        else if (property == QLatin1String("exists"))
+            actual = QVariant(w != nullptr).toString();
+        else if (!w)
+            problem = QStringLiteral("no widget \"%1\"").arg(lhs.left(dot));
+        else
+            problem = propertyProblem(w, property), actual = w->property(qPrintable(property)).toString();
+        if (!problem.isEmpty())
+            wrong << check + QLatin1String(": ") + problem;
+        else if (!showsCheckedText(actual, check.section(QLatin1Char('='), 1)))
             wrong << QStringLiteral("%1: got \"%2\"").arg(check, actual);
     }
     return wrong.isEmpty() ? QString() : row() + wrong.join(QLatin1String("; "));

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -90,12 +91,6 @@ bool showsText(const QString &shown, const QString &english)
     // such as typed ones, stand as they are.
     const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
     return translations.isEmpty() ? shown == english : translations.contains(shown);
-}
-
-QString inTestLanguage(const QString &english)
-{
-    const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
-    return translations.isEmpty() ? english : translations.first();
 }
 
 void GuardedTest::init()
@@ -220,18 +215,6 @@ void refocus()
     }
 }
 
-void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
-{
-    // The platform reports Shift+Tab as Backtab.
-    if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
-        key = Qt::Key_Backtab;
-    refocus();
-    for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
-        if (QWindow *window = QGuiApplication::focusWindow())
-            QTest::sendKeyEvent(action, window, key, text, modifiers);
-    }
-}
-
 } // namespace
 
 void pressKeys(const QString &keys, const QString &text)
@@ -242,56 +225,54 @@ void pressKeys(const QString &keys, const QString &text)
         const int repeat = stroke.contains(QLatin1Char('*')) ? stroke.section(QLatin1Char('*'), 1).toInt() : 1;
         QVERIFY2(sequence.count() == 1 && repeat > 0, qPrintable(stroke));
         const int combined = int(sequence[0]);
-        for (int i = 0; i < repeat; ++i)
-            pressKey(Qt::Key(combined & ~Qt::KeyboardModifierMask),
-                     Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask), QString());
+        const auto modifiers = Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask);
+        const auto key = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+        for (int i = 0; i < repeat; ++i) {
+            refocus();
+            for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
+                if (QWindow *window = QGuiApplication::focusWindow()) // the platform reports Shift+Tab as Backtab
+                    QTest::sendKeyEvent(action, window,
+                                        key == Qt::Key_Tab && modifiers & Qt::ShiftModifier ? Qt::Key_Backtab : key,
+                                        QString(), modifiers);
+            }
+        }
     }
-    for (const QChar c : text) {
-        const bool latin = c.unicode() > ' ' && c.unicode() < 0x7f;
-        pressKey(c == QLatin1Char(' ') ? Qt::Key_Space
-                     : latin           ? Qt::Key(c.toUpper().unicode())
-                                       : Qt::Key_unknown,
-                 c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, c);
-    }
+    if (!text.isEmpty())
+        QTest::keyClicks(QApplication::focusWidget(), text);
     refocus();
 }
 
-QString focusPath()
+QString panelPath(const QWidget *w)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (!focus)
-        return QStringLiteral("<none>");
-    QString path = focus->objectName();
-    for (QWidget *w = focus->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+    QString path = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+    for (w = w->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
         if (!QByteArray(w->metaObject()->className()).startsWith('Q'))
             path.prepend(w->objectName() + QLatin1Char('/'));
     }
     return path;
 }
 
-QList<QWidget *> ownWindows()
+QString focusPath()
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus ? panelPath(focus) : QStringLiteral("<none>");
+}
+
+QList<QWidget *> ownWindows(const QString &className)
 {
     QList<QWidget *> windows;
     const QWidgetList topLevels = QApplication::topLevelWidgets();
     for (QWidget *w : topLevels) {
-        if (!w->parentWidget())
+        if (!w->parentWidget() && (className.isEmpty() || QLatin1String(w->metaObject()->className()) == className))
             windows << w;
     }
     return windows;
 }
 
-int liveTopLevelCount()
-{
-    return ownWindows().size();
-}
-
 int visibleTopLevelCount()
 {
-    int count = 0;
     const QList<QWidget *> windows = ownWindows();
-    for (QWidget *w : windows)
-        count += w->isVisible() ? 1 : 0;
-    return count;
+    return int(std::count_if(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible(); }));
 }
 
 void closeAllTopLevels()

@@ -14,10 +14,8 @@ class QMenuBar;
 
 namespace tivoro::test {
 
-// Base of every test class: from the first test function on, any toolkit
-// warning or critical message fails the running test, and cleanup() closes
-// and deletes every window (so tests create windows with new). A class that
-// needs init() or cleanup() of its own calls the base's from it.
+// Base of every test class: a toolkit warning fails the running test, and
+// cleanup() deletes every window (tests create windows with new).
 class GuardedTest : public QObject
 {
     Q_OBJECT
@@ -30,18 +28,13 @@ protected Q_SLOTS:
 // Toolkit warnings seen so far, inside tests or not.
 using tivoro::toolkitWarningCount;
 
-// With TIVORO_TEST_LANGUAGE set ("de"), the program's catalogue for that
-// language and the toolkit's own are loaded, as main loads them for a user
-// of that language; any text of ours that the catalogue lacks is a warning,
-// and so fails the test that showed it.
+// With TIVORO_TEST_LANGUAGE set ("de"), loads the catalogues as main does for
+// that language; a text of ours the catalogue lacks is a warning (a failure).
 void installTestLanguage();
 
 // Whether `shown` is `english` as the user sees it: in a run with a test
 // language its translation, as the program looked it up during the run.
 bool showsText(const QString &shown, const QString &english);
-// `english` in the language of the run (as the program looked it up).
-QString inTestLanguage(const QString &english);
-
 // Where a popup of `popup`'s size opens when asked for at `pointer`
 // (global): there, moved only as far as the screen's edges ask (the test
 // screen is small, and a translated menu wider).
@@ -54,10 +47,8 @@ Answer chooseFiles(const QStringList &paths); // file dialogs
 Answer chooseMenuEntry(int index); // popup menus
 
 // Answers, while it lives, every modal dialog and popup menu that a handler
-// runs with exec(); it acts only inside such a nested event loop, so popups
-// that a test opens itself are left to the test. One that does not close
-// when answered is closed by force and counted, so that a test fails
-// instead of hanging.
+// runs with exec() (only inside such a nested loop). One that does not close
+// when answered is closed by force and counted: a failure, not a hang.
 class ExecAnswerer : public QObject
 {
 public:
@@ -84,29 +75,19 @@ bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &e
 // optional repeat count ("Tab*3"); then `text` is typed.
 void pressKeys(const QString &keys, const QString &text = QString());
 
-// Where the keyboard focus is: the focus widget's object name, after those
-// of the program's own panels around it ("cameraSettings1/heightSlider").
+// A widget's object name (its class if it has none) after those of the
+// program's own panels around it ("cameraSettings1/heightSlider").
+QString panelPath(const QWidget *w);
+// Where the keyboard focus is, as panelPath() names it.
 QString focusPath();
 
 using tivoro::flushDeletions;
 
-// Parentless windows and dialogs (not menus or popups): all, or visible.
-QList<QWidget *> ownWindows();
-int liveTopLevelCount();
+// Parentless windows and dialogs (not menus or popups): all, or all of one
+// class; how many are visible.
+QList<QWidget *> ownWindows(const QString &className = QString());
 int visibleTopLevelCount();
 void closeAllTopLevels();
-
-template <class T>
-QList<T *> topLevels()
-{
-    QList<T *> found;
-    const QList<QWidget *> windows = ownWindows();
-    for (QWidget *w : windows) {
-        if (auto *t = qobject_cast<T *>(w))
-            found << t;
-    }
-    return found;
-}
 
 int runTests(QObject *testObject, int argc, char **argv);
 
