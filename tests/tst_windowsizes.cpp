@@ -1,5 +1,5 @@
-#include "support/TestSupport.h"
 #include "common/windowKinds.h"
+#include "support/TestSupport.h"
 
 #include "panels/ScaledPicture.h"
 #include "panels/pictureOf.h"
