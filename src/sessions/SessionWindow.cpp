@@ -45,7 +45,9 @@ void askForCurrentPageOnly(QStackedWidget *pages)
     }
     // The new room reaches the window's layout one nesting level per round
     // of posted layout requests; settled now, the page's first paint is
-    // already laid out.
+    // already laid out. A window not shown yet is laid out when it shows.
+    if (!pages->isVisible())
+        return;
     for (int round = 0; round < 4; ++round)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
