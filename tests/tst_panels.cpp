@@ -1,11 +1,11 @@
 #include "support/Script.h"
 #include "support/TestSupport.h"
 
+#include "base/ScaledPicture.h"
 #include "panels/AddCamera.h"
 #include "panels/CameraSettings.h"
 #include "panels/GraphWidget.h"
 #include "panels/MetaWidget.h"
-#include "panels/ScaledPicture.h"
 #include "shell/Settings.h"
 
 #include <QCheckBox>

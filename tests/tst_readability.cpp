@@ -1,8 +1,8 @@
 #include "common/windowKinds.h"
 #include "support/TestSupport.h"
 
-#include "panels/ScaledPicture.h"
-#include "panels/pictureOf.h"
+#include "base/ScaledPicture.h"
+#include "base/pictureOf.h"
 
 #include <QCheckBox>
 #include <QCommandLinkButton>

@@ -1,6 +1,6 @@
 #include "panels/GraphView.h"
 
-#include "panels/pictureOf.h"
+#include "base/pictureOf.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "panels/ScenePicture.h"
 
-#include "panels/ScaledPicture.h"
+#include "base/ScaledPicture.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 #include "panels/firstUsePieces.h"
 
-#include "panels/ScaledPicture.h"
-#include "panels/pictureOf.h"
+#include "base/ScaledPicture.h"
+#include "base/pictureOf.h"
 
 #include <QApplication>
 #include <QFontMetrics>

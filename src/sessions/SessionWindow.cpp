@@ -1,8 +1,8 @@
 #include "sessions/SessionWindow.h"
 
+#include "base/openWindow.h"
 #include "panels/AddCamera.h"
 #include "shell/Settings.h"
-#include "shell/openWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/openingSize.h"
 #include "panels/CalibrationChoice.h"
-#include "shell/openingSize.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,10 +1,10 @@
 #include "shell/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "base/openWindow.h"
 #include "sessions/AnalyzeVideos.h"
 #include "sessions/SetupRecordingWithMetadata.h"
 #include "shell/Settings.h"
-#include "shell/openWindow.h"
 
 #include <QFileDialog>
 

@@ -1,7 +1,7 @@
 #include "shell/Settings.h"
 #include "ui_Settings.h"
 
-#include "shell/openWindow.h"
+#include "base/openWindow.h"
 
 #include <QColorDialog>
 

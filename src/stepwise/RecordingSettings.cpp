@@ -1,8 +1,8 @@
 #include "stepwise/RecordingSettings.h"
 #include "ui_RecordingSettings.h"
 
+#include "base/openWindow.h"
 #include "shell/MainWindow.h"
-#include "shell/openWindow.h"
 #include "stepwise/SetupRecording.h"
 
 RecordingSettings::RecordingSettings(QWidget *parent)

@@ -1,8 +1,8 @@
 #include "stepwise/RecordingWindow.h"
 #include "ui_RecordingWindow.h"
 
-#include "panels/ScaledPicture.h"
-#include "shell/openingSize.h"
+#include "base/ScaledPicture.h"
+#include "base/openingSize.h"
 
 RecordingWindow::RecordingWindow(QWidget *parent)
     : QMainWindow(parent)

@@ -1,10 +1,10 @@
 #include "stepwise/SetupRecording.h"
 #include "ui_SetupRecording.h"
 
+#include "base/openWindow.h"
+#include "base/openingSize.h"
 #include "panels/AddCamera.h"
 #include "panels/CalibrationChoice.h"
-#include "shell/openWindow.h"
-#include "shell/openingSize.h"
 #include "stepwise/RecordingSettings.h"
 #include "stepwise/RecordingWindow.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/openWindow.h"
 #include "panels/AddCamera.h"
 #include "sessions/AnalyzeVideos.h"
 #include "sessions/SetupRecordingWithMetadata.h"
 #include "shell/MainWindow.h"
 #include "shell/Settings.h"
-#include "shell/openWindow.h"
 #include "stepwise/RecordingSettings.h"
 #include "stepwise/RecordingWindow.h"
 #include "stepwise/SetupRecording.h"

@@ -1,4 +1,4 @@
-#include "shell/openingSize.h"
+#include "base/openingSize.h"
 
 #include <QEvent>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "panels/ScaledPicture.h"
+#include "base/ScaledPicture.h"
 
-#include "panels/pictureOf.h"
+#include "base/pictureOf.h"
 
 #include <QEvent>
 #include <QLabel>
