@@ -145,7 +145,7 @@ private Q_SLOTS:
                                    .arg(QLatin1String(QTest::currentDataTag()))};
         for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS})
             std::signal(s, printRun);
-        const int widgetsBefore = QApplication::allWidgets().size(), warningsBefore = toolkitWarningCount();
+        const int widgetsBefore = ownWidgetCount(), warningsBefore = toolkitWarningCount();
         QRandomGenerator random(seed + screenReader);
         std::optional<ScreenReader> reader;
         if (screenReader)
@@ -305,8 +305,7 @@ private Q_SLOTS:
         if (reader && failure.isEmpty() && heard == 0)
             failure = QStringLiteral("the screen reader heard nothing");
         closeAllTopLevels();
-        const int leftover =
-            QApplication::allWidgets().size() - widgetsBefore; // the toolkit keeps a few it made on first use
+        const int leftover = ownWidgetCount() - widgetsBefore; // the toolkit keeps a few it made on first use
         if (failure.isEmpty() && (ownWindows().size() != 0 || leftover > 2))
             failure =
                 QStringLiteral("%1 windows and %2 widgets outlived closing").arg(ownWindows().size()).arg(leftover);

@@ -1,25 +1,23 @@
-#define Q_TEST_QPIXMAPCACHE // for QPixmapCache::totalUsed()
 #include "support/Script.h"
 #include "support/TestSupport.h"
 
-#include "app/IdleWarmUp.h"
-#include "app/panelsFirstUse.h"
 #include "app/translations.h"
+#include "base/openWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/Settings.h"
 
 #include "common/windowKinds.h"
 
+#include <QAccessible>
 #include <QColorDialog>
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPixmapCache>
-#include <QSlider>
-#include <QStyle>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace tivoro::test;
 
@@ -31,10 +29,8 @@ private Q_SLOTS:
     void startWindow_data();
     void startWindow();
     void settingsSwatchesStayRed();
-    void idleWarmUp_data();
-    void idleWarmUp();
-    void idleWarmUpCoversFirstUse_data();
-    void idleWarmUpCoversFirstUse();
+    void windowsBuiltAhead_data();
+    void windowsBuiltAhead();
     void userLanguages_data();
     void userLanguages();
 };
@@ -98,113 +94,60 @@ void TestShell::settingsSwatchesStayRed()
     }
 }
 
-void TestShell::idleWarmUp_data()
+// A window built ahead is laid out when it is ready.
+bool ready(const QWidget *spare)
 {
-    // What the user does once the first run has ended, and how many runs
-    // then got through every piece.
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<int>("runs");
-    QTest::newRow("left idle") << "" << 1;
-    QTest::newRow("pointer comes back") << "enter" << 2;
-    QTest::newRow("key pressed while it runs") << "enter; key" << 1;
-    QTest::newRow("pointer back after a press") << "enter; key; enter" << 2;
-    QTest::newRow("click while it runs") << "enter; click" << 1;
+    return spare && !spare->testAttribute(Qt::WA_PendingResizeEvent);
 }
 
-void TestShell::idleWarmUp()
+QWidget *spareOf(const char *className)
 {
-    QFETCH(QString, steps);
-    QFETCH(int, runs);
-    auto *plain = new MainWindow;
-    plain->show();
-    auto *window = new MainWindow;
-    auto *warmUp = new IdleWarmUp(window, tivoro::panelsFirstUse(window));
-    QSignalSpy finished(warmUp, &IdleWarmUp::finished);
-    window->show();
-    QVERIFY(finished.wait()); // from the first paint on
-    const QStringList stepList = steps.split(';', Qt::SkipEmptyParts);
-    for (const QString &step : stepList) {
-        if (step.trimmed() == "enter") {
-            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), window->mapToGlobal(QPoint(1, 1)));
-            QApplication::sendEvent(window, &enter);
-        } else if (step.trimmed() == "key") {
-            QTest::keyClick(window, Qt::Key_Tab);
-        } else { // on the menu bar, right of the menus
-            QMenuBar *bar = window->menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 5, bar->height() / 2));
-        }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (tivoro::isSpare(w) && w->inherits(className))
+            return w;
     }
-    if (finished.size() < runs)
-        QVERIFY(finished.wait());
-    QTest::qWait(50); // a run that should have stopped would end here
-    QCOMPARE(finished.size(), runs);
-    // The same widgets as a start window without it, and nothing else.
-    QCOMPARE(QApplication::allWidgets().size(), 2 * (plain->findChildren<QWidget *>().size() + 1));
+    return nullptr;
 }
 
-void TestShell::idleWarmUpCoversFirstUse_data()
+void TestShell::windowsBuiltAhead_data()
 {
-    QTest::addColumn<QString>("kind");
-    for (const char *kind : {"SetupRecordingWithMetadata", "AnalyzeVideos", "SetupRecording"})
-        QTest::newRow(kind) << kind;
+    // How long the start window stays idle before the click: the spare
+    // not begun, half built, or ready.
+    QTest::addColumn<int>("idleMs");
+    for (int ms : {0, 20, 120, 160, 250, 1000})
+        QTest::addRow("click after %d ms", ms) << ms;
 }
 
-// The picture cache reports its total in whole units of 1,024 entries of
-// 1 KiB; this brings the total to a whole unit, so that any entry of 1 KiB or
-// more added from here on shows.
-void alignPictureCache()
+void TestShell::windowsBuiltAhead()
 {
-    static int fillers = 0;
-    QPixmap kib(16, 16);
-    kib.fill();
-    const int start = QPixmapCache::totalUsed();
-    QString key;
-    while (QPixmapCache::totalUsed() == start) {
-        key = QString("filler %1").arg(fillers++);
-        QPixmapCache::insert(key, kib);
-    }
-    QPixmapCache::remove(key);
-}
-
-void TestShell::idleWarmUpCoversFirstUse()
-{
-    // After a warm-up in a process that has drawn nothing else, a window
-    // with the panels decodes no picture and draws no scaled picture or
-    // slider that the picture cache does not already hold.
-    QFETCH(QString, kind);
-    QPixmapCache::clear();
-    const auto restoreLimit = qScopeGuard([limit = QPixmapCache::cacheLimit()] { QPixmapCache::setCacheLimit(limit); });
-    QPixmapCache::setCacheLimit(64 * 1024); // room for the fillers
+    QFETCH(int, idleMs);
     auto *start = new MainWindow;
-    QSignalSpy finished(new IdleWarmUp(start, tivoro::panelsFirstUse(start)), &IdleWarmUp::finished);
     start->show();
-    QVERIFY(finished.wait());
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    QTest::qWait(idleMs);
+    const QPointer<QWidget> spare = spareOf("SetupRecordingWithMetadata");
+    if (ready(spare)) { // assistive technology does not see it as a window
+        QAccessibleInterface *app = QAccessible::queryAccessibleInterface(qApp);
+        for (int i = 0; i < app->childCount(); ++i)
+            QVERIFY(app->child(i)->object() != spare);
+    }
+    QWidget *first = play(start, "click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata");
+    QVERIFY(first && first->isVisible() && !start->isVisible());
+    QVERIFY(!spare || first == spare);
+    QTRY_VERIFY(tivoro::isSpare(spareOf("Settings")) && spareOf("AddCamera")); // what the new window opens
 
-    alignPictureCache();
-    int used = QPixmapCache::totalUsed();
-    QWidget *window = tivoro::openWindowOfKind(kind); // painted once events run: not yet
-    QVERIFY2(QPixmapCache::totalUsed() == used, "a picture decoded anew");
-    QList<QWidget *> drawn;
-    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        auto *label = qobject_cast<QLabel *>(w);
-        if (qobject_cast<QSlider *>(w) || (label && label->hasScaledContents()))
-            drawn << w;
-    }
-    QVERIFY(drawn.size() > 2);
-    for (bool active : {false, true}) {
-        if (active)
-            QApplication::setActiveWindow(window);
-        QCOMPARE(window->isActiveWindow(), active);
-        for (QWidget *w : std::as_const(drawn)) {
-            alignPictureCache();
-            used = QPixmapCache::totalUsed();
-            w->grab();
-            QVERIFY2(QPixmapCache::totalUsed() == used,
-                     qPrintable(QStringLiteral("%1 in %2 window drawn anew")
-                                    .arg(w->objectName(), active ? "an active" : "an inactive")));
-        }
-    }
+    // Laid out as a window built at the click, and never shown twice.
+    tivoro::dropSpares();
+    QWidget *fresh = tivoro::openWindowOfKind("SetupRecordingWithMetadata");
+    QVERIFY(QTest::qWaitForWindowExposed(fresh));
+    QCOMPARE(first->size(), fresh->size());
+    start->show();
+    QTRY_VERIFY(ready(spareOf("SetupRecordingWithMetadata")));
+    play(start, "click commandLinkButtonSetUpRecording");
+    const QList<QWidget *> windows = ownWindows("SetupRecordingWithMetadata");
+    QCOMPARE(windows.size(), 3);
+    QVERIFY(std::all_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }));
 }
 
 void TestShell::userLanguages_data()

@@ -7,14 +7,13 @@
 //   tivoro-bench-openers CHAIN [cold]
 // prints, tab-separated, one "figure, wall ms, process CPU ms" line per
 // click (the start window's own first paint first), and the resident
-// memory of the idle start window. "cold" leaves out the idle-time
-// warm-up, so that one binary gives the figures with and without.
+// memory of the idle start window. "cold" drops the windows built ahead
+// before each click, so that one binary gives the figures with and without.
 // bench/run-openers runs every chain, under Xvfb when there is one.
 #include "support/BenchSupport.h"
 
-#include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
-#include "app/panelsFirstUse.h"
+#include "base/openWindow.h"
 #include "common/windowKinds.h"
 #include "shell/MainWindow.h"
 
@@ -130,7 +129,7 @@ bool backToStart()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        if (window->inherits("MainWindow"))
+        if (window->inherits("MainWindow") && !tivoro::isSpare(window))
             window->show();
     }
     return closeWindow("SessionWindow");
@@ -199,9 +198,10 @@ double processCpuMs()
 class ChainRunner
 {
 public:
-    ChainRunner(tivoro::bench::BenchApplication *app, std::vector<Step> steps)
+    ChainRunner(tivoro::bench::BenchApplication *app, std::vector<Step> steps, bool cold)
         : m_app(app)
         , m_steps(std::move(steps))
+        , m_cold(cold)
     {
     }
 
@@ -236,6 +236,8 @@ private:
         if (m_next == 0)
             std::printf("idle start window, resident KiB\t%lld\n", tivoro::bench::residentKiB());
         const Step &step = m_steps[m_next++];
+        if (m_cold)
+            tivoro::dropSpares();
         if (step.figure)
             startClock(step.repaints ? visibleWidget(step.repaints) : nullptr);
         if (!step.act()) {
@@ -250,6 +252,7 @@ private:
     tivoro::bench::BenchApplication *m_app;
     std::vector<Step> m_steps;
     size_t m_next = 0;
+    bool m_cold;
     bool m_ok = true;
     QElapsedTimer m_clock;
     double m_cpuStart = 0;
@@ -268,7 +271,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s session|settings|analyze|project|stepwise [cold]\n", argv[0]);
         return 2;
     }
-    ChainRunner runner(&app, steps);
+    ChainRunner runner(&app, steps, cold);
     QTimer::singleShot(10000, &app, [] {
         std::fprintf(stderr, "a window was never painted\n");
         QCoreApplication::exit(1);
@@ -278,8 +281,6 @@ int main(int argc, char *argv[])
     tivoro::installApplicationIcon();
     runner.startClock();
     MainWindow window;
-    if (!cold)
-        new IdleWarmUp(&window, tivoro::panelsFirstUse(&window));
     window.show();
 
     const int code = app.exec();

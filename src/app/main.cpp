@@ -1,7 +1,5 @@
-#include "app/IdleWarmUp.h"
 #include "app/applicationIcon.h"
 #include "app/highDpi.h"
-#include "app/panelsFirstUse.h"
 #include "app/translations.h"
 #include "shell/MainWindow.h"
 
@@ -20,7 +18,6 @@ int main(int argc, char *argv[])
     // the program speaks leaves it English.
     tivoro::installTranslations(QLocale::system().uiLanguages());
     MainWindow window;
-    new IdleWarmUp(&window, tivoro::panelsFirstUse(&window)); // owned by the window
     window.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "base/openingSize.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -12,12 +13,28 @@
 
 namespace {
 
+// Shown with its window; the window itself may still be hidden.
+bool shown(const QScrollArea *area)
+{
+    return area && area->isVisibleTo(area->window());
+}
+
+// A hidden window is laid out only when it is shown or drawn; drawing a
+// single pixel aside lays out the whole of it now.
+void layOut(QWidget *window)
+{
+    if (window->isVisible())
+        return;
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    window->render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+}
+
 // What the areas miss of their contents' preferred size, in each direction.
 QSize lackOf(const QVector<QPointer<QScrollArea>> &areas)
 {
     QSize lack(0, 0);
     for (QScrollArea *area : areas) {
-        if (area && area->widget() && area->isVisible())
+        if (shown(area) && area->widget())
             lack = lack.expandedTo(area->widget()->sizeHint() - area->viewport()->size());
     }
     return lack;
@@ -27,7 +44,7 @@ QSize viewportsOf(const QVector<QPointer<QScrollArea>> &areas)
 {
     QSize size(0, 0);
     for (QScrollArea *area : areas) {
-        if (area && area->isVisible())
+        if (shown(area))
             size = size.expandedTo(area->viewport()->size());
     }
     return size;
@@ -35,10 +52,10 @@ QSize viewportsOf(const QVector<QPointer<QScrollArea>> &areas)
 
 // A window's layout shares extra room among its rows by their stretch, so
 // an area grows by only part of what the window grows; how much is learnt
-// from each step. Runs on the first show, when every layout inside has its
-// geometry and the window is not on screen yet.
+// from each step. Runs before the window is first on screen.
 void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
 {
+    layOut(window);
     // The window manager's frame is not known before the window is mapped;
     // a title bar's height is what most of them add.
     const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
@@ -61,6 +78,7 @@ void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
             return;
         const QSize viewports = viewportsOf(areas);
         window->resize(next);
+        layOut(window);
         const QSize gained = viewportsOf(areas) - viewports;
         const QSize grown = window->size() - before;
         if (gained.width() > 0 && grown.width() > 0)
@@ -85,13 +103,19 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched == parent()) {
-            watched->removeEventFilter(this);
-            chooseSize(static_cast<QWidget *>(watched), m_areas);
-            bringIntoView();
-            deleteLater();
-        }
+        if (event->type() == QEvent::Show && watched == parent())
+            chooseNow();
         return false;
+    }
+
+public:
+    void chooseNow()
+    {
+        auto *window = static_cast<QWidget *>(parent());
+        window->removeEventFilter(this);
+        chooseSize(window, m_areas);
+        bringIntoView();
+        deleteLater();
     }
 
 private:
@@ -100,7 +124,7 @@ private:
         if (!m_seenFirst)
             return;
         for (QScrollArea *area : std::as_const(m_areas)) {
-            if (area && area->isVisible() && area->widget() && area->widget()->isAncestorOf(m_seenFirst))
+            if (shown(area) && area->widget() && area->widget()->isAncestorOf(m_seenFirst))
                 area->ensureWidgetVisible(m_seenFirst, 0, 0);
         }
     }
@@ -116,6 +140,15 @@ namespace tivoro {
 void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst)
 {
     new OpeningSize(window, areas, seenFirst);
+}
+
+void chooseOpeningSize(QWidget *window)
+{
+    const QObjectList children = window->children();
+    for (QObject *child : children) {
+        if (auto *opening = dynamic_cast<OpeningSize *>(child))
+            opening->chooseNow();
+    }
 }
 
 } // namespace tivoro

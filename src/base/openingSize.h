@@ -18,4 +18,7 @@ namespace tivoro {
 // resize freely afterwards.
 void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst = nullptr);
 
+// Chooses it now, for a window not shown yet (one built ahead).
+void chooseOpeningSize(QWidget *window);
+
 } // namespace tivoro

@@ -1,8 +1,6 @@
 #include "panels/CameraSettings.h"
 #include "ui_CameraSettings.h"
 
-#include "panels/firstUsePieces.h"
-
 #include <QLayout>
 #include <QMenu>
 
@@ -56,11 +54,6 @@ CameraSettings::CameraSettings(QWidget *parent)
 }
 
 CameraSettings::~CameraSettings() = default;
-
-std::vector<std::function<void()>> CameraSettings::prepareFirstUse(const QWidget *window)
-{
-    return tivoro::firstUsePieces([](QWidget *aside) { Ui::CameraSettings().setupUi(aside); }, window);
-}
 
 void CameraSettings::setCameraSlidersEnabled(bool enabled)
 {

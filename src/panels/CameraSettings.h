@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 namespace Ui {
 class CameraSettings;
@@ -18,10 +16,6 @@ class CameraSettings : public QWidget
 public:
     explicit CameraSettings(QWidget *parent = nullptr);
     ~CameraSettings() override;
-
-    // What the panel's first showing needs made beforehand, as pieces of
-    // work; `window` gives the device pixel ratio.
-    static std::vector<std::function<void()>> prepareFirstUse(const QWidget *window);
 
 public slots:
     // Manual calibration on (true) or calibration by control points: the

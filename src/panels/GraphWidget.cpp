@@ -1,8 +1,6 @@
 #include "panels/GraphWidget.h"
 #include "ui_GraphWidget.h"
 
-#include "panels/firstUsePieces.h"
-
 GraphWidget::GraphWidget(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::GraphWidget>())
@@ -16,8 +14,3 @@ GraphWidget::GraphWidget(QWidget *parent)
 }
 
 GraphWidget::~GraphWidget() = default;
-
-std::vector<std::function<void()>> GraphWidget::prepareFirstUse(const QWidget *window)
-{
-    return tivoro::firstUsePieces([](QWidget *aside) { Ui::GraphWidget().setupUi(aside); }, window);
-}

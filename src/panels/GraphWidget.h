@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 namespace Ui {
 class GraphWidget;
@@ -18,10 +16,6 @@ class GraphWidget : public QWidget
 public:
     explicit GraphWidget(QWidget *parent = nullptr);
     ~GraphWidget() override;
-
-    // What the panel's first showing needs made beforehand, as pieces of
-    // work; `window` gives the device pixel ratio.
-    static std::vector<std::function<void()>> prepareFirstUse(const QWidget *window);
 
 private:
     std::unique_ptr<Ui::GraphWidget> ui;

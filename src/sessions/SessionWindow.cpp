@@ -57,6 +57,8 @@ void askForCurrentPageOnly(QStackedWidget *pages)
 SessionWindow::SessionWindow(QWidget *parent)
     : QMainWindow(parent)
 {
+    tivoro::keepSpare<Settings>(this);
+    tivoro::keepSpare<AddCamera>(this);
 }
 
 void SessionWindow::connectControls(const Controls &controls)

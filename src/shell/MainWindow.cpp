@@ -18,6 +18,8 @@ MainWindow::MainWindow(QWidget *parent)
             &MainWindow::setUpRecordingSession);
     connect(ui->commandLinkButtonAnalyze, &QCommandLinkButton::clicked, this, &MainWindow::analyzeVideoFiles);
     connect(ui->commandLinkButtonOpenProject, &QCommandLinkButton::clicked, this, &MainWindow::openAnalyzedProject);
+    tivoro::keepSpare<SetupRecordingWithMetadata>(this);
+    tivoro::keepSpare<Settings>(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -34,7 +36,9 @@ void MainWindow::setUpRecordingSession()
 
 void MainWindow::analyzeVideoFiles()
 {
-    // The chosen names are not used yet; the analysis window opens even on Cancel.
+    // Built while the user chooses files. The chosen names are not used yet;
+    // the analysis window opens even on Cancel.
+    tivoro::keepSpare<AnalyzeVideos>(this);
     QFileDialog::getOpenFileNames(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
     tivoro::handOver<AnalyzeVideos>(this);
 }

@@ -12,6 +12,8 @@ RecordingSettings::RecordingSettings(QWidget *parent)
     ui->setupUi(this);
     connect(ui->pushButton, &QPushButton::clicked, this, &RecordingSettings::setUpCameras);
     connect(ui->pushButton_3, &QPushButton::clicked, this, &RecordingSettings::backToStart);
+    tivoro::keepSpare<SetupRecording>(this);
+    tivoro::keepSpare<MainWindow>(this);
 }
 
 RecordingSettings::~RecordingSettings() = default;

@@ -21,6 +21,9 @@ SetupRecording::SetupRecording(QWidget *parent)
     connect(ui->pushButton_2, &QPushButton::clicked, this, &SetupRecording::backToMetadata);
     connect(ui->pushButton, &QPushButton::clicked, this, &SetupRecording::startRecording);
     tivoro::openShowingWhole(this, {ui->scrollArea}, ui->cameraSettings1);
+    tivoro::keepSpare<AddCamera>(this);
+    tivoro::keepSpare<RecordingSettings>(this);
+    tivoro::keepSpare<RecordingWindow>(this);
 }
 
 SetupRecording::~SetupRecording() = default;

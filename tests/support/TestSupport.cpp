@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/translations.h"
+#include "base/openWindow.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -263,7 +264,8 @@ QList<QWidget *> ownWindows(const QString &className)
     QList<QWidget *> windows;
     const QWidgetList topLevels = QApplication::topLevelWidgets();
     for (QWidget *w : topLevels) {
-        if (!w->parentWidget() && (className.isEmpty() || QLatin1String(w->metaObject()->className()) == className))
+        if (!w->parentWidget() && !tivoro::isSpare(w)
+            && (className.isEmpty() || QLatin1String(w->metaObject()->className()) == className))
             windows << w;
     }
     return windows;
@@ -275,8 +277,21 @@ int visibleTopLevelCount()
     return int(std::count_if(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible(); }));
 }
 
+int ownWidgetCount()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    // A spare's menus are windows of their own, below it.
+    const auto inSpare = [](QWidget *w) {
+        while (w->parentWidget())
+            w = w->parentWidget();
+        return tivoro::isSpare(w);
+    };
+    return int(std::count_if(widgets.begin(), widgets.end(), [&](QWidget *w) { return !inSpare(w); }));
+}
+
 void closeAllTopLevels()
 {
+    tivoro::dropSpares();
     const QList<QWidget *> windows = ownWindows();
     for (QWidget *w : windows) {
         w->hide();

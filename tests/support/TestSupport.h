@@ -83,10 +83,12 @@ QString focusPath();
 
 using tivoro::flushDeletions;
 
-// Parentless windows and dialogs (not menus or popups): all, or all of one
-// class; how many are visible.
+// Parentless windows and dialogs (not menus or popups, nor windows built
+// ahead): all, or all of one class; how many are visible; how many widgets
+// live outside the windows built ahead.
 QList<QWidget *> ownWindows(const QString &className = QString());
 int visibleTopLevelCount();
+int ownWidgetCount();
 void closeAllTopLevels();
 
 int runTests(QObject *testObject, int argc, char **argv);
