@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPointer>
 #include <QTimerEvent>
-#include <QVector>
 #include <QWindow>
 
 #include <algorithm>
@@ -18,97 +17,70 @@ namespace tivoro::spares {
 
 namespace {
 
-// The user's own input goes first: nothing is built until this long after
-// the last key or button, which leaves the window they opened time to paint;
-// between two steps of building, the program handles whatever came in.
-constexpr int quietMs = 100;
-constexpr int betweenStepsMs = 10;
-
 struct Kind
 {
     Factory make;
-    QVector<QPointer<QWidget>> openers;
+    std::vector<QPointer<QWidget>> openers;
     QPointer<QWidget> spare;
     bool ready = false; // laid out and drawn aside at its opening size
 
     bool wanted() const
     {
-        return std::any_of(openers.begin(), openers.end(),
-                           [](const QPointer<QWidget> &w) { return w && w->isVisible(); });
+        return std::any_of(openers.begin(), openers.end(), [](const auto &w) { return w && w->isVisible(); });
     }
+    bool unsettled() const { return wanted() ? !spare || !ready : bool(spare); }
 };
 
+// One step of building at a time, each after the user has left the keys and
+// buttons alone for a while (the window they opened paints first), with the
+// program's events handled between two steps.
 class Spares : public QObject
 {
 public:
-    static Spares *instance()
+    static Spares &instance()
     {
         static QPointer<Spares> spares;
         if (!spares)
             spares = new Spares;
-        return spares;
+        return *spares;
     }
 
-    ~Spares() override { drop(); }
-
-    void keep(Factory make, QWidget *opener)
-    {
-        Kind &kind = kindOf(make);
-        if (!kind.openers.contains(opener))
-            kind.openers << opener;
-        schedule();
-    }
-
-    QWidget *take(Factory make)
-    {
-        Kind &kind = kindOf(make);
-        QWidget *window = kind.spare;
-        kind.spare = nullptr;
-        if (window && kind.ready && window->windowHandle())
-            window->windowHandle()->setFlags(window->windowFlags());
-        kind.ready = false;
-        schedule();
-        return window;
-    }
-
-    bool isSpare(const QWidget *w) const
-    {
-        return w && std::any_of(m_kinds.begin(), m_kinds.end(), [w](const Kind &kind) { return kind.spare == w; });
-    }
-
-    void drop()
+    Kind &kindOf(Factory make)
     {
         for (Kind &kind : m_kinds) {
-            delete kind.spare;
-            kind.ready = false;
+            if (kind.make == make)
+                return kind;
         }
+        return m_kinds.emplace_back(Kind {make, {}, nullptr});
     }
+
+    void schedule()
+    {
+        if (!m_timer.isActive() && std::any_of(m_kinds.begin(), m_kinds.end(), std::mem_fn(&Kind::unsettled)))
+            m_timer.start(10, this);
+    }
+
+    std::vector<Kind> m_kinds;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
-        case QEvent::TouchBegin:
             m_sinceInput.start();
             break;
-        // What is wanted changes as windows come and go.
-        case QEvent::Show:
+        case QEvent::Show: // what is wanted changes as windows come and go
         case QEvent::Hide:
             if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
                 schedule();
             break;
-        // A spare laid out for other fonts, colours or texts would open wrong.
-        case QEvent::ApplicationFontChange:
-        case QEvent::ApplicationPaletteChange:
+        case QEvent::ApplicationFontChange: // laid out for other fonts or texts, a spare would open wrong
         case QEvent::LanguageChange:
             if (watched == qApp)
-                drop();
+                dropSpares();
             break;
         default:
             break;
@@ -116,15 +88,26 @@ protected:
         return false;
     }
 
-    void timerEvent(QTimerEvent *event) override
+    void timerEvent(QTimerEvent *) override
     {
-        if (event->timerId() != m_step.timerId())
-            return QObject::timerEvent(event);
-        if (m_sinceInput.isValid() && m_sinceInput.elapsed() < quietMs)
+        if (m_sinceInput.isValid() && m_sinceInput.elapsed() < 100)
             return;
-        step();
-        if (!hasWork())
-            m_step.stop();
+        // By index: a window being built registers what it opens.
+        for (size_t i = 0; i < m_kinds.size(); ++i) {
+            if (!m_kinds[i].unsettled())
+                continue;
+            if (!m_kinds[i].wanted())
+                delete m_kinds[i].spare;
+            else if (!m_kinds[i].spare) {
+                QWidget *window = m_kinds[i].make();
+                m_kinds[i].spare = window;
+                m_kinds[i].ready = false;
+            } else {
+                m_kinds[i].ready = prepare(m_kinds[i].spare);
+            }
+            return;
+        }
+        m_timer.stop();
     }
 
 private:
@@ -132,91 +115,49 @@ private:
         : QObject(qApp)
     {
         qApp->installEventFilter(this);
-        connect(qApp, &QCoreApplication::aboutToQuit, this, &Spares::drop);
+        connect(qApp, &QCoreApplication::aboutToQuit, this, dropSpares);
     }
+    ~Spares() override { dropSpares(); }
 
-    Kind &kindOf(Factory make)
-    {
-        auto found =
-            std::find_if(m_kinds.begin(), m_kinds.end(), [make](const Kind &kind) { return kind.make == make; });
-        if (found != m_kinds.end())
-            return *found;
-        m_kinds.push_back({make, {}, nullptr});
-        return m_kinds.back();
-    }
-
-    void schedule()
-    {
-        if (!m_step.isActive() && hasWork())
-            m_step.start(betweenStepsMs, this);
-    }
-
-    bool hasWork() const
-    {
-        return std::any_of(m_kinds.begin(), m_kinds.end(), [](const Kind &kind) {
-            return kind.wanted() != bool(kind.spare) || (kind.spare && !kind.ready);
-        });
-    }
-
-    void step()
-    {
-        // By index: a window being built registers what it opens, which may
-        // add kinds.
-        for (size_t i = 0; i < m_kinds.size(); ++i) {
-            if (m_kinds[i].spare && !m_kinds[i].wanted()) {
-                delete m_kinds[i].spare;
-                m_kinds[i].ready = false;
-                return;
-            }
-        }
-        for (size_t i = 0; i < m_kinds.size(); ++i) {
-            if (!m_kinds[i].wanted())
-                continue;
-            if (!m_kinds[i].spare) {
-                QWidget *window = m_kinds[i].make();
-                m_kinds[i].spare = window;
-                return;
-            }
-            if (!m_kinds[i].ready) {
-                prepare(m_kinds[i].spare);
-                m_kinds[i].ready = true;
-                return;
-            }
-        }
-    }
-
-    // Lays the window out at its opening size and draws it once aside, which
-    // also fills the caches its first paint draws from (glyphs, scaled
-    // pictures, the style's pixmaps).
-    static void prepare(QWidget *window)
+    // Drawn once aside, the window is laid out and the caches its first
+    // paint draws from are filled.
+    static bool prepare(QWidget *window)
     {
         tivoro::chooseOpeningSize(window);
-        const qreal ratio = window->devicePixelRatioF();
-        QImage canvas(window->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        canvas.setDevicePixelRatio(ratio);
+        QImage canvas(window->size() * window->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(window->devicePixelRatioF());
         window->render(&canvas);
-        // Drawing made the window's native window, and the toolkit lists
-        // every native window to assistive technology, hidden or not; as a
-        // popup it is left out until a click takes it.
+        // Drawing made a native window, which the toolkit would list to
+        // assistive technology, hidden or not; popups it leaves out.
         if (QWindow *handle = window->windowHandle())
             handle->setFlags(Qt::Popup);
+        return true;
     }
 
-    std::vector<Kind> m_kinds;
-    QBasicTimer m_step;
+    QBasicTimer m_timer;
     QElapsedTimer m_sinceInput;
 };
 
 } // namespace
 
-QWidget *take(Factory make)
-{
-    return Spares::instance()->take(make);
-}
-
 void keep(Factory make, QWidget *opener)
 {
-    Spares::instance()->keep(make, opener);
+    Kind &kind = Spares::instance().kindOf(make);
+    if (std::find(kind.openers.begin(), kind.openers.end(), opener) == kind.openers.end())
+        kind.openers.emplace_back(opener);
+    Spares::instance().schedule();
+}
+
+QWidget *take(Factory make)
+{
+    Kind &kind = Spares::instance().kindOf(make);
+    QWidget *window = kind.spare;
+    kind.spare = nullptr;
+    if (window && window->windowHandle())
+        window->windowHandle()->setFlags(window->windowFlags());
+    kind.ready = false;
+    Spares::instance().schedule();
+    return window;
 }
 
 } // namespace tivoro::spares
@@ -225,12 +166,16 @@ namespace tivoro {
 
 bool isSpare(const QWidget *w)
 {
-    return spares::Spares::instance()->isSpare(w);
+    const auto &kinds = spares::Spares::instance().m_kinds;
+    return w && std::any_of(kinds.begin(), kinds.end(), [w](const auto &kind) { return kind.spare == w; });
 }
 
 void dropSpares()
 {
-    spares::Spares::instance()->drop();
+    for (auto &kind : spares::Spares::instance().m_kinds) {
+        delete kind.spare;
+        kind.ready = false;
+    }
 }
 
 } // namespace tivoro
