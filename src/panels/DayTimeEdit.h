@@ -5,12 +5,9 @@
 #include <functional>
 
 // A time field whose display format begins with the day ("dd:HH:mm:ss").
-// QTimeEdit's parser knows no date sections: it reads "dd:" as literal text
-// while the field shows "01:", so the field's own text never validated and
-// kept any fragment typed over it. The date is pinned to one day, so the
-// shown day is swapped for the literal around every parse. The two need
-// not be equally long (a locale may write the day otherwise): the cursor
-// moves by the difference.
+// QTimeEdit's parser reads "dd:" as literal text while the field shows the
+// day, so its own text would never validate; the shown day is swapped for
+// that literal around every parse.
 class DayTimeEdit : public QTimeEdit
 {
     Q_OBJECT
