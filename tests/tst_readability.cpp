@@ -97,8 +97,7 @@ QString blurred(QLabel *label)
     const QPixmap picture = label->pixmap(Qt::ReturnByValue);
     if (picture.isNull() || !label->hasScaledContents() || !label->isEnabled())
         return {};
-    const QRect area =
-        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const QRect area = tivoro::pictureArea(label);
     const QSize pixels = area.size() * label->devicePixelRatioF();
     const QImage sharp = picture.toImage().scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (label->grab(area).toImage().convertToFormat(QImage::Format_RGB32)

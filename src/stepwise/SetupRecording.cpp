@@ -3,6 +3,7 @@
 
 #include "panels/AddCamera.h"
 #include "panels/CalibrationChoice.h"
+#include "panels/ScaledPicture.h"
 #include "shell/openWindow.h"
 #include "shell/openingSize.h"
 #include "stepwise/RecordingSettings.h"
@@ -20,7 +21,9 @@ SetupRecording::SetupRecording(QWidget *parent)
     connect(ui->addCameraPushButton, &QPushButton::clicked, this, &SetupRecording::addCamera);
     connect(ui->pushButton_2, &QPushButton::clicked, this, &SetupRecording::backToMetadata);
     connect(ui->pushButton, &QPushButton::clicked, this, &SetupRecording::startRecording);
-    tivoro::openShowingWhole(this, {ui->scrollArea}, ui->cameraSettings1);
+    tivoro::letShrinkToPictures(ui->scrollArea->widget());
+    tivoro::openShowingWhole(this, {ui->scrollArea},
+                             ui->cameraSettings1->findChild<QWidget *>(QStringLiteral("sceneWidgetPlaceholderLabel")));
 }
 
 SetupRecording::~SetupRecording() = default;
