@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
 #include <QStyleOption>
 
 #include <utility>
@@ -96,8 +97,7 @@ QString blurred(QLabel *label)
     const QPixmap picture = label->pixmap(Qt::ReturnByValue);
     if (picture.isNull() || !label->hasScaledContents() || !label->isEnabled())
         return {};
-    const QRect area =
-        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const QRect area = tivoro::pictureArea(label);
     const QSize pixels = area.size() * label->devicePixelRatioF();
     const QImage sharp = picture.toImage().scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (label->grab(area).toImage().convertToFormat(QImage::Format_RGB32)
@@ -149,20 +149,22 @@ qint64 areaOf(const QRegion &region)
     return area;
 }
 
-// The share of the label's picture a user sees, clipped by the scroll areas
-// and frames it sits in and by the screen's edges; for the graph, which is
-// wider than any window and scrolls sideways, the share of its height.
-double shareSeen(QLabel *label, bool heightOnly)
+// The share of a widget a user sees, clipped by the scroll areas and frames
+// it sits in and by the screen's edges: of a label its picture; of the
+// graph, which is wider than any window and scrolls sideways, the share of
+// its height.
+double shareSeen(QWidget *w, bool heightOnly)
 {
-    const QRect whole = tivoro::pictureArea(label);
-    const QRect screen = label->screen()->availableGeometry();
-    const QRegion seen = label->visibleRegion() & whole & QRect(label->mapFromGlobal(screen.topLeft()), screen.size());
+    auto *label = qobject_cast<QLabel *>(w);
+    const QRect whole = label ? tivoro::pictureArea(label) : w->rect();
+    const QRect screen = w->screen()->availableGeometry();
+    const QRegion seen = w->visibleRegion() & whole & QRect(w->mapFromGlobal(screen.topLeft()), screen.size());
     if (heightOnly)
         return double(seen.boundingRect().height()) / whole.height();
     // Where the picture does not fill its label, the label must still be
     // seen as a whole.
-    const double labelShare = double(areaOf(label->visibleRegion())) / (label->width() * label->height());
-    return qMin(double(areaOf(seen)) / (qint64(whole.width()) * whole.height()), labelShare);
+    const double widgetShare = double(areaOf(w->visibleRegion())) / (w->width() * w->height());
+    return qMin(double(areaOf(seen)) / (qint64(whole.width()) * whole.height()), widgetShare);
 }
 
 } // namespace
@@ -225,25 +227,31 @@ void TestReadability::picturesSeenWhenOpened_data()
         QTest::qSkip("needs a screen of 1366x768 or more (CTest starts virtual ones)", __FILE__, __LINE__);
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QFont>("font");
-    QTest::addColumn<QString>("press"); // the button pressed after opening, if any
+    QTest::addColumn<QStringList>("press"); // the buttons pressed after opening
     QTest::addColumn<QSize>("designed");
-    QTest::addColumn<QStringList>("pictures"); // holder/label, the first camera's first
+    // holder/label or holder/sliders (the least seen of them), the first
+    // camera's picture first
+    QTest::addColumn<QStringList>("shown");
 
     const QStringList cameras = {"cameraSettings1/sceneWidgetPlaceholderLabel",
                                  "cameraSettings2/sceneWidgetPlaceholderLabel"};
+    const QStringList panels = cameras + QStringList {"cameraSettings1/sliders", "cameraSettings2/sliders"};
     const QStringList videos = {"stackedWidgetVideos/label_2", "stackedWidgetVideos/label_3"};
+    const QString graph = "graph/label";
     for (const QFont &font : {QFont("DejaVu Sans", 9), QFont("Noto Sans", 10)}) {
-        const auto row = [&](const char *kind, const char *page, const char *press) -> QTestData & {
+        const auto row = [&](const char *kind, const char *page, const QStringList &press) -> QTestData & {
             return QTest::addRow("%s %s, %s %d", kind, page, qPrintable(font.family()), font.pointSize())
-                << QString(kind) << font << QString(press);
+                << QString(kind) << font << press;
         };
         for (const char *kind : {"SetupRecordingWithMetadata", "AnalyzeVideos"}) {
-            row(kind, "cameras", "") << QSize(947, 642) << cameras;
-            row(kind, "videos", "pushButtonStartStop") << QSize(947, 642) << videos;
-            row(kind, "graph", "pushButtonShowGraph") << QSize(947, 642) << QStringList("graph/label");
+            row(kind, "cameras", {}) << QSize(947, 642) << cameras;
+            row(kind, "videos", {"pushButtonStartStop"}) << QSize(947, 642) << videos;
+            row(kind, "cameras with graph", {"pushButtonShowGraph"}) << QSize(947, 642) << panels + QStringList(graph);
+            row(kind, "videos with graph", {"pushButtonShowGraph", "pushButtonStartStop"})
+                << QSize(947, 642) << videos + QStringList(graph);
         }
-        row("SetupRecording", "cameras", "") << QSize(828, 642) << cameras;
-        row("RecordingWindow", "pictures", "")
+        row("SetupRecording", "cameras", {}) << QSize(828, 642) << cameras;
+        row("RecordingWindow", "pictures", {})
             << QSize(800, 600) << QStringList({"scrollArea/label", "scrollArea/label_2", "widget/label_3"});
     }
 }
@@ -252,16 +260,16 @@ void TestReadability::picturesSeenWhenOpened()
 {
     QFETCH(QString, kind);
     QFETCH(QFont, font);
-    QFETCH(QString, press);
+    QFETCH(QStringList, press);
     QFETCH(QSize, designed);
-    QFETCH(QStringList, pictures);
+    QFETCH(QStringList, shown);
     QCOMPARE(QFontInfo(font).family(), font.family()); // scripts/deps installs it
     QApplication::setFont(font);
 
     QWidget *window = tivoro::openWindowOfKind(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    if (!press.isEmpty())
-        QTest::mouseClick(window->findChild<QPushButton *>(press), Qt::LeftButton);
+    for (const QString &button : std::as_const(press))
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
     QTest::qWait(50); // nested layouts settle over a few rounds of posted events
 
     const QRect available = window->screen()->availableGeometry();
@@ -276,16 +284,26 @@ void TestReadability::picturesSeenWhenOpened()
     const bool large = available.width() >= 1920 && available.height() >= 1040;
     QStringList report;
     bool enough = true;
-    for (const QString &path : std::as_const(pictures)) {
+    for (const QString &path : std::as_const(shown)) {
         auto *holder = window->findChild<QWidget *>(path.section('/', 0, 0));
-        QLabel *label = holder ? holder->findChild<QLabel *>(path.section('/', 1)) : nullptr;
-        QVERIFY(label && !tivoro::pictureOf(label).isNull());
-        const bool graph = path.startsWith("graph/");
-        const double share = shareSeen(label, graph);
+        QVERIFY(holder);
+        const bool graph = path == QLatin1String("graph/label");
+        double share = 1;
+        if (path.endsWith("/sliders")) {
+            const QList<QSlider *> sliders = holder->findChildren<QSlider *>();
+            for (QSlider *slider : sliders)
+                share = qMin(share, shareSeen(slider, false));
+        } else {
+            auto *label = holder->findChild<QLabel *>(path.section('/', 1));
+            QVERIFY(label && !tivoro::pictureOf(label).isNull());
+            share = shareSeen(label, graph);
+        }
         report << QStringLiteral("%1 %2 %").arg(path).arg(qRound(share * 100));
-        if (large)
-            enough = enough && share >= (graph ? 1.0 : 0.95);
-        else if (path == pictures.first() && !graph)
+        if (graph)
+            enough = enough && share >= 1.0;
+        else if (large)
+            enough = enough && share >= 0.95;
+        else if (path == shown.first())
             enough = enough && share >= 0.75;
     }
     qInfo().noquote() << sizes + ": " + report.join(", ");

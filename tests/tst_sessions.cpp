@@ -74,10 +74,6 @@ void TestSessions::sessionWindows_data()
         {"selected manual runs nothing",
          "set pushButtonCalibrateWithControlPoints enabled true; click calibrateManuallyRadioButton",
          "pushButtonCalibrateWithControlPoints.enabled=true"},
-        {"panel buttons inert",
-         "click pushButtonShowGraph; click cameraSettings1/pushButton; click cameraSettings1/pushButton_2;"
-         "click cameraSettings2/pushButton; click cameraSettings2/pushButton_2",
-         graph + idle + "windows=1"},
         {"two add dialogs", "click addCameraPushButton; click addCameraPushButton", "AddCamera#=2; windows=3"},
         {"two settings", "menu Tools>Settings; menu Tools>Settings", "Settings#=2; windows=3"},
         {"closed dialog deleted", "click addCameraPushButton; @AddCamera; click pushButton", "AddCamera#=0; windows=1"},

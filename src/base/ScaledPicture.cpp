@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QList>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyle>
@@ -11,16 +12,28 @@
 
 namespace {
 
-// Where QLabel draws its picture.
+const char *const keepsAspect = "tivoroKeepsAspect";
+
+// Where QLabel draws its picture; a picture that keeps its aspect ratio
+// takes the largest part of that room, placed by the label's alignment.
 QRect pictureRect(const QLabel *label)
 {
     const int margin = label->margin();
-    return label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    if (!label->property(keepsAspect).toBool())
+        return room;
+    const QPixmap picture = tivoro::pictureOf(label);
+    if (picture.isNull())
+        return room;
+    const QSize fitted = picture.size().scaled(room.size(), Qt::KeepAspectRatio);
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(), fitted, room);
 }
 
 // Scaled as QLabel scales it, so the pixels are the same.
 QPixmap scaledPicture(const QPixmap &picture, const QSize &size)
 {
+    if (size == picture.size())
+        return picture; // at its own size, as a picture standing for video often is
     const QString key =
         QStringLiteral("tivoro-scaled-%1-%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
     QPixmap scaled;
@@ -60,6 +73,38 @@ namespace tivoro {
 void shareScaledPicture(QLabel *label)
 {
     new ScaledPicturePainter(label);
+}
+
+void fitScaledPicture(QLabel *label, double least)
+{
+    const QPixmap picture = pictureOf(label);
+    // A form may have set the size it shows the picture at.
+    const QSize natural =
+        (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize().boundedTo(label->maximumSize());
+    label->setProperty(keepsAspect, true);
+    label->setScaledContents(true);
+    label->setMinimumSize((QSizeF(natural) * least).toSize());
+    label->setMaximumSize(natural);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    label->setAlignment(Qt::AlignCenter);
+}
+
+void letShrinkToPictures(QWidget *contents)
+{
+    const auto shrinking = [](QSizePolicy::Policy policy) {
+        return policy == QSizePolicy::Minimum ? QSizePolicy::Preferred : policy;
+    };
+    const QList<QLabel *> labels = contents->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->property(keepsAspect).toBool())
+            continue;
+        for (QWidget *w = label->parentWidget(); w && w != contents; w = w->parentWidget()) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setHorizontalPolicy(shrinking(policy.horizontalPolicy()));
+            policy.setVerticalPolicy(shrinking(policy.verticalPolicy()));
+            w->setSizePolicy(policy);
+        }
+    }
 }
 
 QSize scaledPictureArea(const QLabel *label)

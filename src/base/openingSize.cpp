@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QVector>
 #include <QtMath>
 
@@ -50,20 +51,20 @@ QSize viewportsOf(const QVector<QPointer<QScrollArea>> &areas)
     return size;
 }
 
+// The screen's available area, less the title bar that the window manager
+// adds: its frame is not known before the window is mapped, and a title
+// bar's height is what most of them add.
+QSize roomFor(const QWidget *window)
+{
+    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    return (window->screen()->availableGeometry().size() - QSize(0, titleBar)).expandedTo(window->minimumSize());
+}
+
 // A window's layout shares extra room among its rows by their stretch, so
 // an area grows by only part of what the window grows; how much is learnt
-// from each step. Runs before the window is first on screen.
-void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
+// from each step. The window only grows, up to `limit`.
+void growWithin(QWidget *window, const QVector<QPointer<QScrollArea>> &areas, const QSize &limit)
 {
-    layOut(window);
-    // The window manager's frame is not known before the window is mapped;
-    // a title bar's height is what most of them add.
-    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    const QSize limit =
-        (window->screen()->availableGeometry().size() - QSize(0, titleBar)).expandedTo(window->minimumSize());
-    if (window->width() > limit.width() || window->height() > limit.height())
-        window->resize(window->size().boundedTo(limit));
-
     qreal perPixelX = 1;
     qreal perPixelY = 1;
     for (int step = 0; step < 6; ++step) {
@@ -85,6 +86,30 @@ void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
             perPixelX = qMax<qreal>(1, qreal(grown.width()) / gained.width());
         if (gained.height() > 0 && grown.height() > 0)
             perPixelY = qMax<qreal>(1, qreal(grown.height()) / gained.height());
+    }
+}
+
+// Runs before the window is first on screen.
+void chooseSize(QWidget *window, const QVector<QPointer<QScrollArea>> &areas)
+{
+    layOut(window);
+    const QSize limit = roomFor(window);
+    if (window->width() > limit.width() || window->height() > limit.height())
+        window->resize(window->size().boundedTo(limit));
+    growWithin(window, areas, limit);
+}
+
+void bringIntoView(const QVector<QPointer<QScrollArea>> &areas, QWidget *seenFirst)
+{
+    if (!seenFirst)
+        return;
+    for (QScrollArea *area : areas) {
+        if (shown(area) && area->widget() && area->widget()->isAncestorOf(seenFirst)) {
+            // Its whole rectangle: ensureWidgetVisible() would settle for a
+            // widget's text cursor, which a picture puts where its menu opens.
+            const QRect whole(seenFirst->mapTo(area->widget(), QPoint(0, 0)), seenFirst->size());
+            area->ensureVisible(whole.center().x(), whole.center().y(), whole.width() / 2, whole.height() / 2);
+        }
     }
 }
 
@@ -114,21 +139,11 @@ public:
         auto *window = static_cast<QWidget *>(parent());
         window->removeEventFilter(this);
         chooseSize(window, m_areas);
-        bringIntoView();
+        bringIntoView(m_areas, m_seenFirst);
         deleteLater();
     }
 
 private:
-    void bringIntoView()
-    {
-        if (!m_seenFirst)
-            return;
-        for (QScrollArea *area : std::as_const(m_areas)) {
-            if (shown(area) && area->widget() && area->widget()->isAncestorOf(m_seenFirst))
-                area->ensureWidgetVisible(m_seenFirst, 0, 0);
-        }
-    }
-
     QVector<QPointer<QScrollArea>> m_areas;
     QPointer<QWidget> m_seenFirst;
 };
@@ -149,6 +164,24 @@ void chooseOpeningSize(QWidget *window)
         if (auto *opening = dynamic_cast<OpeningSize *>(child))
             opening->chooseNow();
     }
+}
+
+void growShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst)
+{
+    if (!window->isVisible())
+        return; // it chooses its size when it shows
+    QVector<QPointer<QScrollArea>> shown;
+    for (QScrollArea *area : areas)
+        shown << area;
+    const QRect before = window->geometry();
+    const QRect free = window->screen()->availableGeometry();
+    growWithin(window, shown, roomFor(window).expandedTo(before.size()));
+    // Grown downwards past the screen's edge, it moves up instead.
+    const QRect frame = window->frameGeometry();
+    if (frame.bottom() > free.bottom() && window->geometry() != before)
+        window->move(window->x(), qMax(free.top(), window->y() - (frame.bottom() - free.bottom())));
+    // Once the panels inside have laid themselves out in their new room.
+    QTimer::singleShot(0, window, [shown, first = QPointer<QWidget>(seenFirst)] { bringIntoView(shown, first); });
 }
 
 } // namespace tivoro

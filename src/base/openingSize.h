@@ -21,4 +21,10 @@ void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> area
 // Chooses it now, for a window not shown yet (one built ahead).
 void chooseOpeningSize(QWidget *window);
 
+// The same for a window already on screen that shows a page needing more
+// room: it grows as far as the screen's available area allows, never
+// shrinks, and the area holding `seenFirst` is scrolled to bring it into
+// view.
+void growShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst = nullptr);
+
 } // namespace tivoro

@@ -1,6 +1,8 @@
 #include "panels/CameraSettings.h"
 #include "ui_CameraSettings.h"
 
+#include "base/ScaledPicture.h"
+
 #include <QLayout>
 #include <QMenu>
 
@@ -24,6 +26,17 @@ void applyTypedValue(const SliderField &pair, const QString &text)
         pair.field->setText(QString::number(bounded));
 }
 
+// The picture and the sliders along its edges, which are as long as the
+// picture at its largest, shrink together.
+void scaleWithRoom(Ui::CameraSettings &ui)
+{
+    tivoro::fitScaledPicture(ui.sceneWidgetPlaceholderLabel, tivoro::leastVideoScale);
+    for (QSlider *slider : {ui.heightSlider, ui.xRotSlider, ui.zRotSlider, ui.yRotSlider})
+        slider->setMinimumHeight(qRound(slider->minimumHeight() * tivoro::leastVideoScale));
+    for (QSlider *slider : {ui.fovSlider, ui.horizontalSlider})
+        slider->setMinimumWidth(qRound(slider->minimumWidth() * tivoro::leastVideoScale));
+}
+
 } // namespace
 
 CameraSettings::CameraSettings(QWidget *parent)
@@ -31,10 +44,11 @@ CameraSettings::CameraSettings(QWidget *parent)
     , ui(std::make_unique<Ui::CameraSettings>())
 {
     ui->setupUi(this);
-    // The designed minimum holds as long as the texts fit in it; a larger
-    // desktop font needs more room, and embedding windows must not squeeze
-    // the panel below that.
-    setMinimumSize(minimumSize().expandedTo(layout()->minimumSize()));
+    // The picture stands for live video and scales to the room the window
+    // gives it: the panel may be as small as its layout allows with the
+    // picture at its least, measured with the fonts in use when it shows.
+    scaleWithRoom(*ui);
+    setMinimumSize(0, 0);
 
     const SliderField pairs[] = {
         {ui->heightSlider, ui->heightLineEdit}, {ui->xRotSlider, ui->xRotLineEdit},

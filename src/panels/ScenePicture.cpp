@@ -109,7 +109,9 @@ void ScenePicture::requestContextMenu(Qt::KeyboardModifiers modifiers)
 
 void ScenePicture::mousePressEvent(QMouseEvent *event)
 {
-    m_pointed = event->pos();
+    const QRectF picture = tivoro::pictureArea(this);
+    m_pointed = QPointF((event->pos().x() - picture.x()) / picture.width(),
+                        (event->pos().y() - picture.y()) / picture.height());
     QLabel::mousePressEvent(event);
 }
 
@@ -119,13 +121,14 @@ void ScenePicture::paintEvent(QPaintEvent *event)
         QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // A ring inside the edge, so the picture keeps its size: the highlight
-    // colour with a thin line of its contrast colour inside, which shows on
-    // light and dark parts of the scene alike.
-    const auto ring = [this](int outside, int width) {
+    // A ring inside the picture's edge, so the picture keeps its size: the
+    // highlight colour with a thin line of its contrast colour inside, which
+    // shows on light and dark parts of the scene alike.
+    const QRect edge = tivoro::pictureArea(this);
+    const auto ring = [edge](int outside, int width) {
         QPainterPath path;
-        path.addRect(rect().adjusted(outside, outside, -outside, -outside));
-        path.addRect(rect().adjusted(outside + width, outside + width, -outside - width, -outside - width));
+        path.addRect(edge.adjusted(outside, outside, -outside, -outside));
+        path.addRect(edge.adjusted(outside + width, outside + width, -outside - width, -outside - width));
         return path;
     };
     QPainter painter(this);
@@ -135,7 +138,9 @@ void ScenePicture::paintEvent(QPaintEvent *event)
 
 QPoint ScenePicture::menuPoint() const
 {
-    if (m_pointed && rect().contains(*m_pointed))
-        return *m_pointed;
-    return rect().center();
+    const QRect picture = tivoro::pictureArea(this);
+    if (m_pointed && QRectF(0, 0, 1, 1).contains(*m_pointed))
+        return picture.topLeft()
+            + QPointF(m_pointed->x() * picture.width(), m_pointed->y() * picture.height()).toPoint();
+    return picture.center();
 }

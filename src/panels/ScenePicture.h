@@ -29,5 +29,7 @@ protected:
 private:
     QPoint menuPoint() const;
 
-    std::optional<QPoint> m_pointed; // where the pointer last pressed
+    // Where the pointer last pressed, as a share of the picture's width and
+    // height, so that it stays on the same spot when the picture scales.
+    std::optional<QPointF> m_pointed;
 };

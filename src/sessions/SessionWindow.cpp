@@ -11,6 +11,8 @@
 #include <QStackedWidget>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // Pages of the two stacked widgets, in the order of the forms.
@@ -85,6 +87,10 @@ void SessionWindow::toggleGraphPage()
     if (button->text() == captions.showGraph) {
         m_controls.bottomPages->setCurrentIndex(GraphPage);
         button->setText(captions.showMetadata);
+        // The graph takes room from the cameras; the first time, the window
+        // grows to give it back where the screen allows.
+        if (!std::exchange(m_graphShownBefore, true))
+            tivoro::growShowingWhole(this, {m_controls.cameraArea, m_controls.videoArea}, m_controls.firstCamera);
     } else {
         m_controls.bottomPages->setCurrentIndex(MetadataPage);
         button->setText(captions.showGraph);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScaledPicture.h"
 #include "base/openingSize.h"
 #include "panels/CalibrationChoice.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 
 class QAction;
+class QLabel;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
@@ -36,8 +38,10 @@ protected:
         QPushButton *startStop = nullptr;
         QPushButton *cancel = nullptr;
         QStackedWidget *videoPages = nullptr;
+        QScrollArea *cameraArea = nullptr;
         QScrollArea *videoArea = nullptr;
         QWidget *firstVideo = nullptr;
+        QWidget *firstCamera = nullptr; // its picture
         Captions captions;
         tivoro::CalibrationControls calibration;
         QPushButton *addCamera = nullptr;
@@ -56,15 +60,24 @@ protected:
         c.startStop = ui.pushButtonStartStop;
         c.cancel = ui.pushButtonCancelRecording;
         c.videoPages = ui.stackedWidgetVideos;
+        c.cameraArea = ui.scrollArea;
         c.videoArea = ui.scrollArea_2;
         c.firstVideo = ui.frame_3;
+        c.firstCamera =
+            ui.cameraSettings1->template findChild<QWidget *>(QStringLiteral("sceneWidgetPlaceholderLabel"));
         c.captions = captions;
         c.calibration = {ui.calibrateManuallyRadioButton, ui.calibrateUsingControlPointsRadioButton,
                          ui.pushButtonCalibrateWithControlPoints, ui.cameraSettings1, ui.cameraSettings2};
         c.addCamera = ui.addCameraPushButton;
         c.settings = ui.actionSettings;
+        for (QLabel *video : {ui.label_2, ui.label_3}) {
+            tivoro::fitScaledPicture(video, tivoro::leastVideoScale);
+            tivoro::shareScaledPicture(video);
+        }
+        tivoro::letShrinkToPictures(ui.scrollAreaWidgetContents);
+        tivoro::letShrinkToPictures(ui.scrollAreaWidgetContents_2);
         connectControls(c);
-        tivoro::openShowingWhole(this, {ui.scrollArea, ui.scrollArea_2}, ui.cameraSettings1);
+        tivoro::openShowingWhole(this, {ui.scrollArea, ui.scrollArea_2}, c.firstCamera);
     }
 
 private:
@@ -76,4 +89,5 @@ private:
     void openSettings();
 
     Controls m_controls;
+    bool m_graphShownBefore = false;
 };

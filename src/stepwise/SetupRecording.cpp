@@ -1,6 +1,7 @@
 #include "stepwise/SetupRecording.h"
 #include "ui_SetupRecording.h"
 
+#include "base/ScaledPicture.h"
 #include "base/openWindow.h"
 #include "base/openingSize.h"
 #include "panels/AddCamera.h"
@@ -20,7 +21,9 @@ SetupRecording::SetupRecording(QWidget *parent)
     connect(ui->addCameraPushButton, &QPushButton::clicked, this, &SetupRecording::addCamera);
     connect(ui->pushButton_2, &QPushButton::clicked, this, &SetupRecording::backToMetadata);
     connect(ui->pushButton, &QPushButton::clicked, this, &SetupRecording::startRecording);
-    tivoro::openShowingWhole(this, {ui->scrollArea}, ui->cameraSettings1);
+    tivoro::letShrinkToPictures(ui->scrollArea->widget());
+    tivoro::openShowingWhole(this, {ui->scrollArea},
+                             ui->cameraSettings1->findChild<QWidget *>(QStringLiteral("sceneWidgetPlaceholderLabel")));
     tivoro::keepSpare<AddCamera>(this);
     tivoro::keepSpare<RecordingSettings>(this);
     tivoro::keepSpare<RecordingWindow>(this);
