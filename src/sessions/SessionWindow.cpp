@@ -2,6 +2,7 @@
 
 #include "panels/AddCamera.h"
 #include "shell/Settings.h"
+#include "shell/menuBarKeys.h"
 #include "shell/openWindow.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ SessionWindow::SessionWindow(QWidget *parent)
 void SessionWindow::connectControls(const Controls &controls)
 {
     m_controls = controls;
+    tivoro::enableMenuBarKeys(this);
     fitCaptions(controls.showGraph, {controls.captions.showGraph, controls.captions.showMetadata});
     fitCaptions(controls.startStop, {controls.captions.start, controls.captions.stop});
     connect(controls.showGraph, &QPushButton::clicked, this, &SessionWindow::toggleGraphPage);

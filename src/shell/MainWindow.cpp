@@ -4,6 +4,7 @@
 #include "sessions/AnalyzeVideos.h"
 #include "sessions/SetupRecordingWithMetadata.h"
 #include "shell/Settings.h"
+#include "shell/menuBarKeys.h"
 #include "shell/openWindow.h"
 
 #include <QFileDialog>
@@ -13,6 +14,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    tivoro::enableMenuBarKeys(this);
     connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::openSettings);
     connect(ui->commandLinkButtonSetUpRecording, &QCommandLinkButton::clicked, this,
             &MainWindow::setUpRecordingSession);

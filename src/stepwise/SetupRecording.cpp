@@ -3,6 +3,7 @@
 
 #include "panels/AddCamera.h"
 #include "panels/CalibrationChoice.h"
+#include "shell/menuBarKeys.h"
 #include "shell/openWindow.h"
 #include "shell/openingSize.h"
 #include "stepwise/RecordingSettings.h"
@@ -13,6 +14,7 @@ SetupRecording::SetupRecording(QWidget *parent)
     , ui(std::make_unique<Ui::SetupRecording>())
 {
     ui->setupUi(this);
+    tivoro::enableMenuBarKeys(this);
     tivoro::connectCalibrationChoice(this,
                                      {ui->calibrateManuallyRadioButton, ui->calibrateUsingControlPointsRadioButton,
                                       ui->pushButtonCalibrateWithControlPoints, ui->cameraSettings1,
