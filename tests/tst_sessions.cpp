@@ -149,15 +149,15 @@ void TestSessions::keyboardRoad()
         {"", "", "commandLinkButtonAnalyze", "windows=1"},
         {"Tab", "", "commandLinkButtonSetUpRecording", ""},
         {"Space", "", "scrollArea", "SetupRecordingWithMetadata#=1; windows=1"},
-        {"Shift+Tab*9", "Morning run", "widget_2/lineEdit", "widget_2/lineEdit.text=Morning run"},
-        {"Tab", "Kim", "widget_2/lineEdit_4", "widget_2/lineEdit_4.text=Kim"},
-        {"Tab", "Group A", "widget_2/lineEdit_2", "widget_2/lineEdit_2.text=Group A"},
-        {"Tab", "Hall 2", "widget_2/lineEdit_3", "widget_2/lineEdit_3.text=Hall 2"},
-        {"Tab", "Two cameras", "widget_2/plainTextEdit", "widget_2/plainTextEdit.plainText=Two cameras"},
-        // The notes keep Tab (it types a tab there); Ctrl+Shift+Tab and
-        // Ctrl+Tab leave them, back and on to the control bar.
-        {"Ctrl+Shift+Tab", "", "widget_2/lineEdit_3", "widget_2/plainTextEdit.plainText=Two cameras"},
-        {"Tab Ctrl+Tab", "", "calibrateUsingControlPointsRadioButton", ""},
+        {"Shift+Tab*5", "Two cameras", "widget_2/plainTextEdit", "widget_2/plainTextEdit.plainText=Two cameras"},
+        // The notes keep Tab and Shift+Tab; Ctrl+Shift+Tab and Ctrl+Tab
+        // leave them, back to the fields and on to the control bar.
+        {"Ctrl+Shift+Tab", "Hall 2", "widget_2/lineEdit_3", "widget_2/lineEdit_3.text=Hall 2"},
+        {"Shift+Tab", "Group A", "widget_2/lineEdit_2", "widget_2/lineEdit_2.text=Group A"},
+        {"Shift+Tab", "Kim", "widget_2/lineEdit_4", "widget_2/lineEdit_4.text=Kim"},
+        {"Shift+Tab", "Morning run", "widget_2/lineEdit", "widget_2/lineEdit.text=Morning run"},
+        {"Tab*4 Ctrl+Tab", "", "calibrateUsingControlPointsRadioButton",
+         "widget_2/plainTextEdit.plainText=Two cameras"},
         {"Tab", "", "addCameraPushButton", ""},
         {"Space", "", "comboBox", "AddCamera#=1; windows=2"},
         {"Escape", "", "addCameraPushButton", "AddCamera#=0; windows=1"},
