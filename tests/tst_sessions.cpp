@@ -145,14 +145,16 @@ void TestSessions::keyboardRoad()
         {"", "", "commandLinkButtonAnalyze", "windows=1"},
         {"Tab", "", "commandLinkButtonSetUpRecording", ""},
         {"Space", "", "scrollArea", "SetupRecordingWithMetadata#=1; windows=1"},
-        {"Shift+Tab*5", "Two cameras over the arena", "widget_2/plainTextEdit",
-         "widget_2/plainTextEdit.plainText=Two cameras over the arena"},
-        {"Shift+Tab", "Hall 2", "widget_2/lineEdit_3", "widget_2/lineEdit_3.text=Hall 2"},
+        {"Shift+Tab*5", "Two cameras", "widget_2/plainTextEdit", "widget_2/plainTextEdit.plainText=Two cameras"},
+        // The notes keep Tab and Shift+Tab; Ctrl+Shift+Tab and Ctrl+Tab
+        // leave them, back to the fields and on to the control bar.
+        {"Ctrl+Shift+Tab", "Hall 2", "widget_2/lineEdit_3", "widget_2/lineEdit_3.text=Hall 2"},
         {"Shift+Tab", "Group A", "widget_2/lineEdit_2", "widget_2/lineEdit_2.text=Group A"},
         {"Shift+Tab", "Kim", "widget_2/lineEdit_4", "widget_2/lineEdit_4.text=Kim"},
         {"Shift+Tab", "Morning run", "widget_2/lineEdit", "widget_2/lineEdit.text=Morning run"},
-        // Back round the camera panels: Tab would stay in the notes.
-        {"Shift+Tab*44", "", "addCameraPushButton", ""},
+        {"Tab*4 Ctrl+Tab", "", "calibrateUsingControlPointsRadioButton",
+         "widget_2/plainTextEdit.plainText=Two cameras"},
+        {"Tab", "", "addCameraPushButton", ""},
         {"Space", "", "comboBox", "AddCamera#=1; windows=2"},
         {"Escape", "", "addCameraPushButton", "AddCamera#=0; windows=1"},
         {"Tab*23", "", "cameraSettings1/heightSlider", ""},

@@ -146,6 +146,10 @@
         <source>Show metadata</source>
         <translation>Metadaten anzeigen</translation>
     </message>
+    <message>
+        <source>Video analysis</source>
+        <translation>Videoanalyse</translation>
+    </message>
 </context>
 <context>
     <name>CameraSettings</name>
@@ -582,6 +586,10 @@
         <source>-</source>
         <translation>-</translation>
     </message>
+    <message>
+        <source>Recording view</source>
+        <translation>Aufnahmeansicht</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -704,6 +712,10 @@
         <source>File</source>
         <translation>Datei</translation>
     </message>
+    <message>
+        <source>Camera setup</source>
+        <translation>Kameraeinrichtung</translation>
+    </message>
 </context>
 <context>
     <name>SetupRecordingWithMetadata</name>
@@ -814,6 +826,10 @@
     <message>
         <source>Show metadata</source>
         <translation>Metadaten anzeigen</translation>
+    </message>
+    <message>
+        <source>Recording session</source>
+        <translation>Aufnahmesitzung</translation>
     </message>
 </context>
 </TS>

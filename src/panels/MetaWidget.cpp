@@ -1,6 +1,8 @@
 #include "panels/MetaWidget.h"
 #include "ui_MetaWidget.h"
 
+#include "panels/leaveWithCtrlTab.h"
+
 #include <QtMath>
 
 MetaWidget::MetaWidget(QWidget *parent)
@@ -8,6 +10,7 @@ MetaWidget::MetaWidget(QWidget *parent)
     , ui(std::make_unique<Ui::MetaWidget>())
 {
     ui->setupUi(this);
+    tivoro::leaveWithCtrlTab(ui->plainTextEdit);
     // "More information" may start two lines tall (it grows with the window
     // up to its designed height), so that a window holding this panel
     // leaves its pictures the room.

@@ -1,5 +1,6 @@
 #include "sessions/SessionWindow.h"
 
+#include "base/menuBarKeys.h"
 #include "base/openWindow.h"
 #include "panels/AddCamera.h"
 #include "shell/Settings.h"
@@ -66,6 +67,7 @@ SessionWindow::SessionWindow(QWidget *parent)
 void SessionWindow::connectControls(const Controls &controls)
 {
     m_controls = controls;
+    tivoro::enableMenuBarKeys(this);
     fitCaptions(controls.showGraph, {controls.captions.showGraph, controls.captions.showMetadata});
     fitCaptions(controls.startStop, {controls.captions.start, controls.captions.stop});
     connect(controls.showGraph, &QPushButton::clicked, this, &SessionWindow::toggleGraphPage);

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "base/menuBarKeys.h"
 #include "base/openWindow.h"
 #include "sessions/AnalyzeVideos.h"
 #include "sessions/SetupRecordingWithMetadata.h"
@@ -13,6 +14,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    tivoro::enableMenuBarKeys(this);
     connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::openSettings);
     connect(ui->commandLinkButtonSetUpRecording, &QCommandLinkButton::clicked, this,
             &MainWindow::setUpRecordingSession);

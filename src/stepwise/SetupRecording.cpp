@@ -2,6 +2,7 @@
 #include "ui_SetupRecording.h"
 
 #include "base/ScaledPicture.h"
+#include "base/menuBarKeys.h"
 #include "base/openWindow.h"
 #include "base/openingSize.h"
 #include "panels/AddCamera.h"
@@ -14,6 +15,7 @@ SetupRecording::SetupRecording(QWidget *parent)
     , ui(std::make_unique<Ui::SetupRecording>())
 {
     ui->setupUi(this);
+    tivoro::enableMenuBarKeys(this);
     tivoro::connectCalibrationChoice(this,
                                      {ui->calibrateManuallyRadioButton, ui->calibrateUsingControlPointsRadioButton,
                                       ui->pushButtonCalibrateWithControlPoints, ui->cameraSettings1,

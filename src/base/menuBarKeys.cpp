@@ -1,0 +1,48 @@
+#include "base/menuBarKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace {
+
+// While a screen reader listens, the toolkit's accessibility bridge holds
+// every key back, asks the reader and then posts a copy to the window. The
+// menu bar has already acted on a bare Alt and toggles a second time on the
+// copy, out of the menu bar again. No other key event reaches a window
+// (rather than a widget) without coming from the window system.
+class RepostedAltFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) || event->spontaneous()
+            || !watched->isWindowType())
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return key == Qt::Key_Alt || key == Qt::Key_Meta;
+    }
+};
+
+} // namespace
+
+void tivoro::enableMenuBarKeys(QMainWindow *window)
+{
+    static const bool filtering = [] {
+        qApp->installEventFilter(new RepostedAltFilter(qApp));
+        return true;
+    }();
+    Q_UNUSED(filtering)
+    QMenuBar *bar = window->menuBar();
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+        const QList<QAction *> menus = bar->actions();
+        if (!menus.isEmpty())
+            bar->setActiveAction(menus.first());
+    });
+}
