@@ -25,40 +25,6 @@ extern "C" void printRun(int signal)
         std::raise(signal);
 }
 
-// The platform as it is (what the offscreen one has of its own), plus an
-// accessibility that can be switched on, as a screen reader switches on a
-// desktop's.
-class WithAccessibility : public QPlatformIntegration
-{
-public:
-    explicit WithAccessibility(QPlatformIntegration *platform)
-        : p(platform)
-    {
-    }
-    ~WithAccessibility() override { delete p; }
-
-    mutable QPlatformAccessibility accessible;
-    QPlatformAccessibility *accessibility() const override { return &accessible; }
-
-    bool hasCapability(Capability c) const override { return p->hasCapability(c); }
-    QPlatformWindow *createPlatformWindow(QWindow *w) const override { return p->createPlatformWindow(w); }
-    QPlatformBackingStore *createPlatformBackingStore(QWindow *w) const override
-    {
-        return p->createPlatformBackingStore(w);
-    }
-    QAbstractEventDispatcher *createEventDispatcher() const override { return p->createEventDispatcher(); }
-    QPlatformFontDatabase *fontDatabase() const override { return p->fontDatabase(); }
-    QPlatformDrag *drag() const override { return p->drag(); }
-    QPlatformInputContext *inputContext() const override { return p->inputContext(); }
-    QPlatformNativeInterface *nativeInterface() const override { return p->nativeInterface(); }
-    QPlatformServices *services() const override { return p->services(); }
-    QStringList themeNames() const override { return p->themeNames(); }
-    QPlatformTheme *createPlatformTheme(const QString &name) const override { return p->createPlatformTheme(name); }
-
-private:
-    QPlatformIntegration *p;
-};
-
 int heard = 0; // accessibility events since the screen reader came
 
 void read(QAccessibleInterface *node, bool withChildren)
@@ -95,17 +61,13 @@ struct ScreenReader
 {
     ScreenReader()
     {
-        auto *platform = dynamic_cast<WithAccessibility *>(QGuiApplicationPrivate::platform_integration);
-        if (!platform) // once per process; the application deletes it
-            QGuiApplicationPrivate::platform_integration = platform =
-                new WithAccessibility(QGuiApplicationPrivate::platform_integration);
         heard = 0;
         QAccessible::installUpdateHandler(onAccessibilityEvent);
-        platform->accessible.setActive(true);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     }
     ~ScreenReader()
     {
-        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(nullptr);
     }
 };

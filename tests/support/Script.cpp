@@ -3,13 +3,10 @@
 #include "common/windowKinds.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMap>
-#include <QMenu>
 #include <QMenuBar>
 
 #include <memory>
@@ -18,17 +15,7 @@ namespace tivoro::test {
 
 namespace {
 
-// What the last modal dialog or popup menu showed, for the modal.* checks.
-struct Shown
-{
-    QString caption, directory, filters, entries;
-    int count = 0;
-    bool atPointer = false;
-};
-Shown shown; // clazy:exclude=non-pod-global-static
-
-QPoint lastClick; // on screen
-
+int answered = 0; // modal dialogs and popup menus, for modal.count
 int lonelyCloses = 0;
 
 // Hand-overs show the next window before closing their own; this counts
@@ -55,46 +42,15 @@ QWidget *find(QWidget *root, const QString &path)
     return w;
 }
 
-void remember(QWidget *target)
-{
-    auto *dialog = qobject_cast<QFileDialog *>(target);
-    auto *menu = qobject_cast<QMenu *>(target);
-    QStringList entries;
-    const QList<QAction *> actions = menu ? menu->actions() : QList<QAction *>();
-    for (QAction *a : actions)
-        entries << a->text();
-    shown = {target->windowTitle(),
-             dialog ? dialog->directory().absolutePath() : QString(),
-             dialog ? dialog->nameFilters().join(QLatin1Char(',')) : QString(),
-             entries.join(QLatin1Char(',')),
-             shown.count + 1,
-             menu && menu->pos() == popupPlaceFor(menu, lastClick)};
-}
-
+// "files PATH,PATH" chooses those in a file dialog; anything else dismisses.
 Answer answerFor(const QString &how)
 {
-    const QString kind = how.section(QLatin1Char(' '), 0, 0);
-    const QString arg = how.section(QLatin1Char(' '), 1);
-    Answer answer = dismiss();
-    if (kind == QLatin1String("files"))
-        answer = chooseFiles(arg.split(QLatin1Char(',')));
-    else if (kind == QLatin1String("entry"))
-        answer = chooseMenuEntry(arg.toInt());
+    const Answer answer =
+        how.startsWith(QLatin1String("files ")) ? chooseFiles(how.mid(6).split(QLatin1Char(','))) : dismiss();
     return [answer](QWidget *target) {
-        remember(target);
+        ++answered;
         answer(target);
     };
-}
-
-// Expected texts are written in English; lists (modal.entries) item by item.
-bool showsCheckedText(const QString &actual, const QString &expected)
-{
-    const QStringList shownItems = actual.split(QLatin1Char(','));
-    const QStringList expectedItems = expected.split(QLatin1Char(','));
-    bool same = shownItems.size() == expectedItems.size();
-    for (int i = 0; same && i < shownItems.size(); ++i)
-        same = showsText(shownItems.at(i), expectedItems.at(i));
-    return same || showsText(actual, expected);
 }
 
 // A widget's property by name; why not, if the widget has no such property.
@@ -141,12 +97,10 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
     if (verb == QLatin1String("menu")) {
         const QString choice = step.section(QLatin1Char(' '), 1);
         auto *window = qobject_cast<QMainWindow *>(root);
-        if (!window)
-            return QStringLiteral("the window has no menu bar");
-        if (!chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
-                               choice.section(QLatin1Char('>'), 1)))
-            return QStringLiteral("no such menu entry");
-        return {};
+        const bool chosen = window
+            && chooseFromMenuBar(window->menuBar(), choice.section(QLatin1Char('>'), 0, 0),
+                                 choice.section(QLatin1Char('>'), 1));
+        return chosen ? QString() : QStringLiteral("no such menu entry");
     }
     if (verb == QLatin1String("close")) {
         root->close();
@@ -159,7 +113,6 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
         // Through the window, as the platform delivers it: a right click
         // then also brings the context menu request.
         QWidget *window = w->window();
-        lastClick = w->mapToGlobal(w->rect().center());
         QTest::mouseClick(window->windowHandle(), verb == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton, {},
                           w->mapTo(window, w->rect().center()));
     } else if (verb == QLatin1String("type")) {
@@ -201,49 +154,37 @@ QString playStep(QPointer<QWidget> &root, const QString &step, const std::functi
     return {};
 }
 
-QString tryPlay(QWidget *&start, const QString &steps)
+QWidget *play(QWidget *start, const QString &steps, const char *file, int line)
 {
     QPointer<QWidget> root = start; // a hand-over deletes the window it leaves
-    shown = Shown();
+    answered = 0;
     const CloseWatcher closeWatcher;
     std::unique_ptr<ExecAnswerer> answerer;
     auto answer = [&answerer](const QString &how) { answerer = std::make_unique<ExecAnswerer>(answerFor(how)); };
-    answer(QStringLiteral("dismiss"));
+    answer({});
 
     const QStringList lines = steps.split(QRegularExpression(QStringLiteral("[;\n]")));
     int number = 0;
-    for (const QString &line : lines) {
-        const QString step = line.trimmed();
+    for (const QString &text : lines) {
+        const QString step = text.trimmed();
         if (step.isEmpty())
             continue;
         ++number;
         const QString problem = playStep(root, step, answer);
-        start = root;
-        if (!problem.isEmpty())
-            return QStringLiteral("step %1 \"%2\": %3").arg(number).arg(step, problem);
+        if (!problem.isEmpty()) {
+            QTest::qFail(qPrintable(row() + QStringLiteral("step %1 \"%2\": %3").arg(number).arg(step, problem)), file,
+                         line);
+            return root;
+        }
         flushDeletions();
     }
-    start = root;
-    return {};
-}
-
-QWidget *play(QWidget *root, const QString &steps, const char *file, int line)
-{
-    const QString problem = tryPlay(root, steps);
-    if (!problem.isEmpty())
-        QTest::qFail(qPrintable(row() + problem), file, line);
     return root;
 }
 
 QString mismatches(QWidget *root, const QString &checks)
 {
     const QMap<QString, QString> modal = {
-        {QStringLiteral("modal.caption"), shown.caption},
-        {QStringLiteral("modal.directory"), shown.directory},
-        {QStringLiteral("modal.filters"), shown.filters},
-        {QStringLiteral("modal.entries"), shown.entries},
-        {QStringLiteral("modal.atPointer"), QVariant(shown.atPointer).toString()},
-        {QStringLiteral("modal.count"), QString::number(shown.count)},
+        {QStringLiteral("modal.count"), QString::number(answered)},
         {QStringLiteral("windows"), QString::number(visibleTopLevelCount())},
         {QStringLiteral("lonelyCloses"), QString::number(lonelyCloses)},
     };
@@ -274,7 +215,7 @@ QString mismatches(QWidget *root, const QString &checks)
             problem = propertyProblem(w, property), actual = w->property(qPrintable(property)).toString();
         if (!problem.isEmpty())
             wrong << check + QLatin1String(": ") + problem;
-        else if (!showsCheckedText(actual, check.section(QLatin1Char('='), 1)))
+        else if (!showsText(actual, check.section(QLatin1Char('='), 1)))
             wrong << QStringLiteral("%1: got \"%2\"").arg(check, actual);
     }
     return wrong.isEmpty() ? QString() : row() + wrong.join(QLatin1String("; "));

@@ -14,9 +14,8 @@ namespace tivoro::test {
 //   call W SLOT [true|false]    a public slot, as the owning window calls it
 //   set W PROPERTY VALUE        what code (not a user) would do
 //   menu TITLE>ENTRY            choose from the window's menu bar
-//   answer dismiss | files PATH,PATH | entry N
-//                               how to answer the modal dialogs and popup
-//                               menus that the following steps run
+//   answer files PATH,PATH      choose those in the file dialogs that the
+//                               following steps run (else: Escape)
 //   open Class | @Class | close open a window of that class (as a hand-over
 //                               does), go on in the visible one, close it
 // Returns the window the script ended in, deferred deletions run. A step
@@ -24,18 +23,13 @@ namespace tivoro::test {
 // the row and the step, and ends the script.
 QWidget *play(QWidget *root, const QString &steps, const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
-// play() without failing: why a step could not be played, empty when all
-// were; root becomes the window the script ended in.
-QString tryPlay(QWidget *&root, const QString &steps);
-
 // Checks the state after play(), ';'-separated: empty when all hold, else
 // one entry per check that does not or cannot (unknown check or property,
 // missing widget). Texts are in English and also match their translation.
 //   W.property=VALUE            bools true/false; W.exists=false: no such W
 //   windows=N | Class#=N        visible windows and dialogs | live ones of Class
 //   lonelyCloses=N              windows closed while no other was visible
-//   modal.caption=, .directory=, .filters=, .entries=, .count=, .atPointer=
-//                               what the last answered modal showed
+//   modal.count=N               modal dialogs and popup menus answered
 QString mismatches(QWidget *root, const QString &checks);
 
 } // namespace tivoro::test
