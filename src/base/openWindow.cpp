@@ -56,6 +56,8 @@ public:
 
     void schedule()
     {
+        if (QCoreApplication::closingDown()) // windows die with the application
+            return;
         if (!m_timer.isActive() && std::any_of(m_kinds.begin(), m_kinds.end(), std::mem_fn(&Kind::unsettled)))
             m_timer.start(10, this);
     }
@@ -116,6 +118,8 @@ private:
     {
         qApp->installEventFilter(this);
         connect(qApp, &QCoreApplication::aboutToQuit, this, dropSpares);
+        // Without an event loop, still before the application's own objects go.
+        qAddPostRoutine(dropSpares);
     }
     ~Spares() override { dropSpares(); }
 
