@@ -120,6 +120,7 @@ void TestShell::windowsBuiltAhead()
     QWidget *first = play(start, "click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata");
     QVERIFY(first && first->isVisible() && !start->isVisible());
     QVERIFY(!spare || first == spare);
+    QCOMPARE(first->windowHandle()->type(), Qt::Window); // managed by the window manager again
     QTRY_VERIFY(tivoro::isSpare(spareOf("Settings")) && spareOf("AddCamera")); // what the new window opens
 
     // Laid out as a window built at the click, and never shown twice.

@@ -3,9 +3,9 @@
 #include "base/openingSize.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QBasicTimer>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QPointer>
 #include <QTimerEvent>
 #include <QWindow>
@@ -123,18 +123,24 @@ private:
     }
     ~Spares() override { dropSpares(); }
 
-    // Drawn once aside, the window is laid out and the caches its first
-    // paint draws from are filled.
+    // Made ahead: the native window (creating it takes round trips to the
+    // window system) and a first drawing into its backing store, which lays
+    // the window out, fills the caches its first paint draws from, and maps
+    // in the memory that paint writes to.
     static bool prepare(QWidget *window)
     {
         tivoro::chooseOpeningSize(window);
-        QImage canvas(window->size() * window->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-        canvas.setDevicePixelRatio(window->devicePixelRatioF());
-        window->render(&canvas);
-        // Drawing made a native window, which the toolkit would list to
-        // assistive technology, hidden or not; popups it leaves out.
-        if (QWindow *handle = window->windowHandle())
-            handle->setFlags(Qt::Popup);
+        window->winId();
+        if (QBackingStore *store = window->backingStore()) {
+            const QRect all(QPoint(), window->size());
+            store->resize(all.size());
+            store->beginPaint(all);
+            window->render(store->paintDevice());
+            store->endPaint();
+        }
+        // The toolkit lists every top-level window to assistive technology,
+        // hidden or not, but leaves popups out.
+        window->windowHandle()->setFlags(Qt::Popup);
         return true;
     }
 

@@ -8,6 +8,7 @@
 #include "shell/Settings.h"
 
 #include <QFileDialog>
+#include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -41,8 +42,13 @@ void MainWindow::analyzeVideoFiles()
     // Built while the user chooses files. The chosen names are not used yet;
     // the analysis window opens even on Cancel.
     tivoro::keepSpare<AnalyzeVideos>(this);
-    QFileDialog::getOpenFileNames(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
+    auto *dialog = new QFileDialog(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->exec();
     tivoro::handOver<AnalyzeVideos>(this);
+    // Destroying the dialog (the toolkit saves its state to disk then)
+    // would hold up the analysis window's first paint.
+    QTimer::singleShot(100, dialog, &QObject::deleteLater);
 }
 
 void MainWindow::openAnalyzedProject()
