@@ -22,13 +22,13 @@ struct Kind
     Factory make;
     std::vector<QPointer<QWidget>> openers;
     QPointer<QWidget> spare;
-    bool ready = false; // laid out and drawn aside at its opening size
+    int drawnTo = -1; // rows drawn ahead into its backing store; -1: not sized yet
 
     bool wanted() const
     {
         return std::any_of(openers.begin(), openers.end(), [](const auto &w) { return w && w->isVisible(); });
     }
-    bool unsettled() const { return wanted() ? !spare || !ready : bool(spare); }
+    bool unsettled() const { return wanted() ? !spare || drawnTo < spare->height() : bool(spare); }
 };
 
 // One step of building at a time, each after the user has left the keys and
@@ -98,14 +98,18 @@ protected:
         for (size_t i = 0; i < m_kinds.size(); ++i) {
             if (!m_kinds[i].unsettled())
                 continue;
-            if (!m_kinds[i].wanted())
-                delete m_kinds[i].spare;
-            else if (!m_kinds[i].spare) {
-                QWidget *window = m_kinds[i].make();
+            Kind &kind = m_kinds[i];
+            if (!kind.wanted()) {
+                delete kind.spare;
+            } else if (!kind.spare) {
+                QWidget *window = kind.make(); // adds kinds: `kind` may dangle now
                 m_kinds[i].spare = window;
-                m_kinds[i].ready = false;
+                m_kinds[i].drawnTo = -1;
+            } else if (kind.drawnTo < 0) {
+                createNative(kind.spare);
+                kind.drawnTo = 0;
             } else {
-                m_kinds[i].ready = prepare(m_kinds[i].spare);
+                kind.drawnTo = drawBand(kind.spare, kind.drawnTo);
             }
             return;
         }
@@ -123,25 +127,32 @@ private:
     }
     ~Spares() override { dropSpares(); }
 
-    // Made ahead: the native window (creating it takes round trips to the
-    // window system) and a first drawing into its backing store, which lays
-    // the window out, fills the caches its first paint draws from, and maps
-    // in the memory that paint writes to.
-    static bool prepare(QWidget *window)
+    // At its opening size, with its native window: creating that takes
+    // round trips to the window system.
+    static void createNative(QWidget *window)
     {
         tivoro::chooseOpeningSize(window);
         window->winId();
-        if (QBackingStore *store = window->backingStore()) {
-            const QRect all(QPoint(), window->size());
-            store->resize(all.size());
-            store->beginPaint(all);
-            window->render(store->paintDevice());
-            store->endPaint();
-        }
+        if (QBackingStore *store = window->backingStore())
+            store->resize(window->size());
         // The toolkit lists every top-level window to assistive technology,
         // hidden or not, but leaves popups out.
         window->windowHandle()->setFlags(Qt::Popup);
-        return true;
+    }
+
+    // Drawing ahead into its backing store lays the window out, fills the
+    // caches its first paint draws from, and maps in the memory that paint
+    // writes to (page faults are most of a first paint's cost). In bands,
+    // so that no step holds up input for a frame. Returns the rows drawn.
+    static int drawBand(QWidget *window, int from)
+    {
+        const QRect band(0, from, window->width(), 256);
+        if (QBackingStore *store = window->backingStore()) {
+            store->beginPaint(band);
+            window->render(store->paintDevice(), band.topLeft(), band);
+            store->endPaint();
+        }
+        return band.bottom() + 1;
     }
 
     QBasicTimer m_timer;
@@ -165,7 +176,6 @@ QWidget *take(Factory make)
     kind.spare = nullptr;
     if (window && window->windowHandle())
         window->windowHandle()->setFlags(window->windowFlags());
-    kind.ready = false;
     Spares::instance().schedule();
     return window;
 }
@@ -182,10 +192,8 @@ bool isSpare(const QWidget *w)
 
 void dropSpares()
 {
-    for (auto &kind : spares::Spares::instance().m_kinds) {
+    for (auto &kind : spares::Spares::instance().m_kinds)
         delete kind.spare;
-        kind.ready = false;
-    }
 }
 
 } // namespace tivoro
