@@ -59,8 +59,10 @@ WAIT = 5.0  # seconds for each step's words; the latencies are reported, not jud
 ORCA = '''import builtins, sys
 g = {'__name__': 'launcher'}
 exec(compile(open('/usr/bin/orca').read(), '/usr/bin/orca', 'exec'), g)
-g.update(otherOrcas=list, setProcessName=print, open=lambda *a, **k: builtins.open(*a, buffering=1, **k))
+g.update(otherOrcas=list, setProcessName=lambda name: None, open=lambda *a, **k: builtins.open(*a, buffering=1, **k))
 sys.exit(g['main']())'''
+
+
 def fail(message):
     print('FAIL: ' + message, file=sys.stderr)
     sys.exit(1)
@@ -91,7 +93,7 @@ def main():
         session.wait()
         left = group(session.pid)
         if left:
-            print('FAIL: processes of the road outlived it: %s' % left, file=sys.stderr)
+            fail('processes of the road outlived it: %s' % left)
         if os.environ.get('TIVORO_ORCA_KEEP'):
             print('work folder kept: ' + work)
         else:
