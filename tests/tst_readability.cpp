@@ -169,11 +169,10 @@ double shareSeen(QWidget *w, bool heightOnly)
 
 } // namespace
 
-// Whatever desktop font the user has, every text fits the room its style
-// gives it, nothing sits on something else and pictures stay sharp, at the
-// opening size and larger (CTest: also at device pixel ratio 2). The work
-// windows open showing what they are for: on a large screen the pictures
-// whole, on a laptop's the first camera (CTest: virtual X screens).
+// At any desktop font every text fits its room, nothing overlaps and the
+// pictures stay sharp, at the opening size and larger; work windows open
+// showing their pictures whole on a large screen, the first camera on a
+// laptop's (CTest runs it at device pixel ratio 2 and on virtual X too).
 class TestReadability : public GuardedTest
 {
     Q_OBJECT
