@@ -6,30 +6,16 @@ class QWidget;
 
 namespace tivoro::test {
 
-// Drives windows through a script of user steps, one per line or separated
-// by ';'. W: an object name, "a/b" for b inside a, "." for the window.
-//   click W | rclick W          left / right click on W's middle
-//   type W TEXT | paste W TEXT  select all in W, type (nothing: erase) or paste
-//   keys W TEXT | key W KEYS    type at the cursor | a sequence (Tab, Ctrl+S)
-//   call W SLOT [true|false]    a public slot, as the owning window calls it
-//   set W PROPERTY VALUE        what code (not a user) would do
-//   menu TITLE>ENTRY            choose from the window's menu bar
-//   answer files PATH,PATH      choose those in the file dialogs that the
-//                               following steps run (else: Escape)
-//   open Class | @Class | close open a window of that class (as a hand-over
-//                               does), go on in the visible one, close it
-// Returns the window the script ended in, deferred deletions run. A step
-// that cannot be played fails the running test at the caller's line, naming
-// the row and the step, and ends the script.
+// Plays user steps (';' or newline between): click|rclick W, type|paste W
+// TEXT (over all), keys W TEXT, key W KEYS, call W SLOT [true|false], set W
+// PROPERTY VALUE, menu TITLE>ENTRY, answer files P,P (else Escape), open|@Class,
+// close; W is "name", "a/b" or ".". A step it cannot play fails the row at the
+// caller's line. Returns the window it ended in.
 QWidget *play(QWidget *root, const QString &steps, const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
-// Checks the state after play(), ';'-separated: empty when all hold, else
-// one entry per check that does not or cannot (unknown check or property,
-// missing widget). Texts are in English and also match their translation.
-//   W.property=VALUE            bools true/false; W.exists=false: no such W
-//   windows=N | Class#=N        visible windows and dialogs | live ones of Class
-//   lonelyCloses=N              windows closed while no other was visible
-//   modal.count=N               modal dialogs and popup menus answered
+// Checks after play(), ';' between: W.property=VALUE (W.exists=false),
+// windows=N (visible), Class#=N (live), lonelyCloses=N, modal.count=N; texts
+// in English match their translation. Empty when all hold, else what fails.
 QString mismatches(QWidget *root, const QString &checks);
 
 } // namespace tivoro::test

@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QSet>
 #include <QThread>
@@ -29,8 +28,7 @@ bool toolkitContext(const char *context)
 
 // The program's catalogue, watched: a lookup it cannot answer in one of our
 // contexts is a missing translation. It also gives a text's translations in
-// every context the program looked texts up in, so that checks written in
-// English recognise the translated texts, also ones set without lookup.
+// every context looked up, so that checks in English recognise them.
 class CheckedCatalogue : public QTranslator
 {
 public:
@@ -54,12 +52,9 @@ public:
     QStringList translationsOf(const QString &english) const
     {
         QStringList found;
-        const QByteArray source = english.toUtf8();
-        for (const QByteArray &context : std::as_const(m_contexts)) {
-            const QString text = QTranslator::translate(context.constData(), source.constData());
-            if (!text.isNull() && !found.contains(text))
-                found << text;
-        }
+        for (const QByteArray &context : std::as_const(m_contexts))
+            found << QTranslator::translate(context.constData(), english.toUtf8().constData());
+        found.removeAll(QString());
         return found;
     }
 
@@ -87,17 +82,15 @@ void installTestLanguage()
 
 bool showsText(const QString &shown, const QString &english)
 {
-    // A text of ours must show translated (though the translation may read
-    // as the English, as "0" does); only texts the program never looked up,
-    // such as typed ones, stand as they are.
+    // Only texts the program never looked up, such as typed ones, stand as
+    // they are.
     const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
     return translations.isEmpty() ? shown == english : translations.contains(shown);
 }
 
 void GuardedTest::init()
 {
-    // Installed inside the run, after QtTest's own handler, which still logs
-    // every message once ours has looked at it.
+    // After QtTest's own handler, which still logs every message.
     guardToolkitMessages([](const QMessageLogContext &context, const QString &message) {
         if (QTest::currentTestFunction())
             QTest::qFail(qPrintable("toolkit message: " + message), context.file ? context.file : __FILE__,
@@ -178,45 +171,20 @@ void ExecAnswerer::poll()
     m_answer(target);
 }
 
-bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText)
-{
-    const QList<QAction *> titles = bar->actions();
-    for (QAction *title : titles) {
-        if (!showsText(title->text(), menuTitle) || !title->menu())
-            continue;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
-        QMenu *menu = title->menu();
-        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
-            return false;
-        const QList<QAction *> entries = menu->actions();
-        for (QAction *entry : entries) {
-            if (showsText(entry->text(), entryText)) {
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-                return true;
-            }
-        }
-        menu->close();
-    }
-    return false;
-}
-
-namespace {
-
 // A desktop hands the focus back to the window that a closed dialog or menu
 // was over; the offscreen platform leaves that to us.
-void refocus()
+static void refocus()
 {
+    const QWindow *focus = QGuiApplication::focusWindow();
     const QList<QWidget *> windows = ownWindows();
     for (QWidget *w : windows) {
-        const QWindow *focus = QGuiApplication::focusWindow();
         if (w->isVisible() && !(focus && focus->isVisible())) {
             w->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w));
+            return;
         }
     }
 }
-
-} // namespace
 
 void pressKeys(const QString &keys, const QString &text)
 {
@@ -227,14 +195,14 @@ void pressKeys(const QString &keys, const QString &text)
         QVERIFY2(sequence.count() == 1 && repeat > 0, qPrintable(stroke));
         const int combined = int(sequence[0]);
         const auto modifiers = Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask);
-        const auto key = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+        auto key = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+        if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
+            key = Qt::Key_Backtab; // as the platform reports it
         for (int i = 0; i < repeat; ++i) {
             refocus();
             for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
-                if (QWindow *window = QGuiApplication::focusWindow()) // the platform reports Shift+Tab as Backtab
-                    QTest::sendKeyEvent(action, window,
-                                        key == Qt::Key_Tab && modifiers & Qt::ShiftModifier ? Qt::Key_Backtab : key,
-                                        QString(), modifiers);
+                if (QWindow *window = QGuiApplication::focusWindow())
+                    QTest::sendKeyEvent(action, window, key, QString(), modifiers);
             }
         }
     }
@@ -280,13 +248,11 @@ int visibleTopLevelCount()
 int ownWidgetCount()
 {
     const QWidgetList widgets = QApplication::allWidgets();
-    // A spare's menus are windows of their own, below it.
-    const auto inSpare = [](QWidget *w) {
-        while (w->parentWidget())
+    return int(std::count_if(widgets.begin(), widgets.end(), [](QWidget *w) {
+        while (w->parentWidget()) // a spare's menus are windows of their own, below it
             w = w->parentWidget();
-        return tivoro::isSpare(w);
-    };
-    return int(std::count_if(widgets.begin(), widgets.end(), [&](QWidget *w) { return !inSpare(w); }));
+        return !tivoro::isSpare(w);
+    }));
 }
 
 void closeAllTopLevels()
