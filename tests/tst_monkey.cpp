@@ -1,5 +1,4 @@
 #include "common/windowKinds.h"
-#include "support/Script.h"
 #include "support/TestSupport.h"
 
 #include <QtGui/private/qguiapplication_p.h>
@@ -10,7 +9,6 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <optional>
 
 using namespace tivoro::test;
 
@@ -54,20 +52,15 @@ void onAccessibilityEvent(QAccessibleEvent *event)
     read(QAccessible::queryAccessibleInterface(qApp), true);
 }
 
-// While one lives, accessibility is on and, as assistive technology follows
-// a program that changes under the user, every accessibility event has the
-// event's object and the whole live accessible tree read.
-struct ScreenReader
+// A screen reader: accessibility on and, as assistive technology follows a
+// program that changes under the user, on every event the event's object and
+// the whole live accessible tree read.
+void listen(bool on)
 {
-    ScreenReader() { listen(true); }
-    ~ScreenReader() { listen(false); }
-    static void listen(bool on)
-    {
-        heard = 0;
-        QAccessible::installUpdateHandler(on ? onAccessibilityEvent : nullptr);
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
-    }
-};
+    heard = 0;
+    QAccessible::installUpdateHandler(on ? onAccessibilityEvent : nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+}
 
 } // namespace
 
@@ -105,9 +98,8 @@ private Q_SLOTS:
             std::signal(s, printRun);
         const int widgetsBefore = ownWidgetCount(), warningsBefore = toolkitWarningCount();
         QRandomGenerator random(seed + screenReader);
-        std::optional<ScreenReader> reader;
-        if (screenReader)
-            reader.emplace();
+        listen(screenReader);
+        const auto deaf = qScopeGuard([] { listen(false); });
         auto pick = [&](int n) { return n > 0 ? int(random.bounded(n)) : 0; };
         QTemporaryDir dir; // what a save writes goes there; what an open reads is missing
         const QStringList paths = {dir.filePath("clip.avi"), dir.filePath("study.tivoro")};
@@ -252,7 +244,7 @@ private Q_SLOTS:
                         failure = QString("%1 shows \"%2\" after focus left").arg(edit->objectName(), edit->text());
             }
         }
-        if (reader && failure.isEmpty() && heard == 0)
+        if (screenReader && failure.isEmpty() && heard == 0)
             failure = "the screen reader heard nothing";
         closeAllTopLevels();
         const int leftover = ownWidgetCount() - widgetsBefore; // the toolkit keeps a few it made on first use

@@ -1,4 +1,3 @@
-#include "support/Script.h"
 #include "support/TestSupport.h"
 
 #include "base/ScaledPicture.h"

