@@ -256,8 +256,7 @@ private Q_SLOTS:
     }
 };
 
-// Every route opens its window through the handler a user would use and
-// closes everything it opened: again and again, nothing may be left behind.
+// Routes a user takes to open and close each window: nothing may be left behind.
 void TestMonkey::openAndCloseRepeatedly_data()
 {
     QTest::addColumn<QString>("steps");

@@ -24,13 +24,6 @@ namespace tivoro::test {
 
 namespace {
 
-// The toolkit's own texts (QFileDialog, QShortcut, ...) are its catalogue's
-// business; every other context is a class of ours.
-bool toolkitContext(const char *context)
-{
-    return context[0] == 'Q' && (QChar::isUpper(context[1]) || context[1] == 't');
-}
-
 // The program's catalogue, watched: a lookup it cannot answer in one of our
 // contexts is a missing translation. It also gives a text's translations in
 // every context looked up, so that checks in English recognise them.
@@ -42,7 +35,8 @@ public:
     QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
     {
         const QString text = QTranslator::translate(context, source, disambiguation, n);
-        if (!context || !source || !*source || toolkitContext(context))
+        // The toolkit's own contexts (QFileDialog, QShortcut, ...) are its catalogue's business.
+        if (!context || !source || !*source || (context[0] == 'Q' && (QChar::isUpper(context[1]) || context[1] == 't')))
             return text;
         m_contexts.insert(QByteArray(context));
         if (text.isNull())

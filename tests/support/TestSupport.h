@@ -12,8 +12,7 @@
 
 namespace tivoro::test {
 
-// Base of every test class: a toolkit warning fails the running test, and
-// cleanup() deletes every window (tests create windows with new).
+// Base of every test class: a toolkit warning fails the running test; cleanup() deletes every window.
 class GuardedTest : public QObject
 {
     Q_OBJECT
@@ -34,8 +33,7 @@ void installTestLanguage();
 // language, its translation as the program looked it up.
 bool showsText(const QString &shown, const QString &english);
 
-// Where a popup of `popup`'s size opens when asked for at global `pointer`:
-// moved only as far as the screen's edges ask.
+// Where a popup of `popup`'s size opens when asked for at global `pointer`.
 QPoint popupPlaceFor(const QWidget *popup, const QPoint &pointer);
 
 // How to answer a modal dialog or popup menu that a handler runs.
@@ -44,9 +42,8 @@ Answer dismiss(); // Escape
 Answer chooseFiles(const QStringList &paths); // file dialogs
 Answer chooseMenuEntry(int index); // popup menus
 
-// Answers, while it lives, every modal dialog and popup menu that a handler
-// runs with exec(). One that does not close when answered is closed by force
-// and counted: a failure, not a hang.
+// Answers, while it lives, every modal dialog and popup menu run with exec();
+// one that does not close when answered is closed by force and counted.
 class ExecAnswerer : public QObject
 {
 public:
@@ -68,9 +65,8 @@ private:
 // with the focus at that moment: "Tab Shift+Tab*3 Menu", then types `text`.
 void pressKeys(const QString &keys, const QString &text = QString());
 
-// A widget's object name (its class if it has none) after those of the
-// program's own panels around it ("cameraSettings1/heightSlider"); and the
-// focus's.
+// A widget's object name (else its class) after those of our panels around
+// it ("cameraSettings1/heightSlider"); and the focus's.
 QString panelPath(const QWidget *w);
 QString focusPath();
 
