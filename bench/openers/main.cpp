@@ -1,9 +1,7 @@
 // What a user feels at a click: a fresh process shows the start window as the
-// program does, leaves it idle 300 ms, clicks, and times the click to the end
-// of the paint it brings; the chain goes on from there. Prints per click
-// "figure\twall ms\tprocess CPU ms", and the idle start window's resident
-// memory; "cold" drops the windows built ahead before each click.
-//   tivoro-bench-openers session|settings|analyze|project|stepwise [cold]
+// program does, idles 300 ms and clicks, printing per click "figure\twall ms\t
+// process CPU ms" to the end of the paint it brings, and the idle resident memory.
+//   tivoro-bench-openers session|settings|analyze|project|stepwise [cold: no windows built ahead]
 #include "support/BenchSupport.h"
 
 #include "app/applicationIcon.h"
