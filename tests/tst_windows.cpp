@@ -39,8 +39,7 @@ QWidget *showPanel(const QString &kind)
     return panel;
 }
 
-// The desktop closes the window, the last visible one (its close key is the
-// desktop's, not the program's): the program ends.
+// The desktop (whose close key it is) closes the last visible window: the program ends.
 void closeLastWindow(QWidget *window)
 {
     const QPointer<QWidget> closing = window;
