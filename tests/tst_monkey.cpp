@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <optional>
 
 using namespace tivoro::test;
 
@@ -31,9 +30,8 @@ void read(QAccessibleInterface *node, bool withChildren)
 {
     if (!node || !node->isValid())
         return;
-    node->text(QAccessible::Name);
-    node->text(QAccessible::Description);
-    node->text(QAccessible::Value);
+    for (QAccessible::Text text : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        node->text(text);
     node->role();
     const bool hidden = node->state().invisible;
     node->rect();
@@ -54,23 +52,15 @@ void onAccessibilityEvent(QAccessibleEvent *event)
     read(QAccessible::queryAccessibleInterface(qApp), true);
 }
 
-// While one lives, accessibility is on and, as assistive technology follows
-// a program that changes under the user, every accessibility event has the
-// event's object and the whole live accessible tree read.
-struct ScreenReader
+// A screen reader: accessibility on and, as assistive technology follows a
+// program that changes under the user, on every event the event's object and
+// the whole live accessible tree read.
+void listen(bool on)
 {
-    ScreenReader()
-    {
-        heard = 0;
-        QAccessible::installUpdateHandler(onAccessibilityEvent);
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-    }
-    ~ScreenReader()
-    {
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-    }
-};
+    heard = 0;
+    QAccessible::installUpdateHandler(on ? onAccessibilityEvent : nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+}
 
 } // namespace
 
@@ -79,6 +69,8 @@ class TestMonkey : public GuardedTest
     Q_OBJECT
 
 private Q_SLOTS:
+    void openAndCloseRepeatedly_data();
+    void openAndCloseRepeatedly();
     void randomInput_data()
     {
         QTest::addColumn<QString>("kind");
@@ -95,32 +87,25 @@ private Q_SLOTS:
         QFETCH(bool, screenReader);
         // The screen reader walks the whole tree on every event: fewer actions.
         const char *countVariable = screenReader ? "TIVORO_MONKEY_READER_ACTIONS" : "TIVORO_MONKEY_ACTIONS";
-        const int count = qEnvironmentVariableIsSet(countVariable) ? qEnvironmentVariableIntValue(countVariable)
-            : screenReader                                         ? 300
-                                                                   : 2500;
+        bool set = false;
+        int count = qEnvironmentVariableIntValue(countVariable, &set);
+        count = set ? count : screenReader ? 300 : 2500;
         const uint seed =
             qEnvironmentVariableIsSet("TIVORO_MONKEY_SEED") ? qgetenv("TIVORO_MONKEY_SEED").toUInt() : 20240611;
-        actions = QStringList {QStringLiteral("replay: TIVORO_MONKEY_SEED=%1 %2=%3 tst_monkey 'randomInput:%4'")
-                                   .arg(seed)
-                                   .arg(QLatin1String(countVariable))
-                                   .arg(count)
-                                   .arg(QLatin1String(QTest::currentDataTag()))};
+        actions = QStringList {QString::asprintf("replay: TIVORO_MONKEY_SEED=%u %s=%d tst_monkey 'randomInput:%s'",
+                                                 seed, countVariable, count, QTest::currentDataTag())};
         for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS})
             std::signal(s, printRun);
         const int widgetsBefore = ownWidgetCount(), warningsBefore = toolkitWarningCount();
         QRandomGenerator random(seed + screenReader);
-        std::optional<ScreenReader> reader;
-        if (screenReader)
-            reader.emplace();
+        listen(screenReader);
+        const auto deaf = qScopeGuard([] { listen(false); });
         auto pick = [&](int n) { return n > 0 ? int(random.bounded(n)) : 0; };
         QTemporaryDir dir; // what a save writes goes there; what an open reads is missing
-        const QStringList paths = {dir.filePath(QStringLiteral("clip.avi")),
-                                   dir.filePath(QStringLiteral("study.tivoro"))};
+        const QStringList paths = {dir.filePath("clip.avi"), dir.filePath("study.tivoro")};
         ExecAnswerer answerer([&](QWidget *modal) { // files, a menu entry (a disabled one is asked again) or Escape
             const int choice = pick(modal->actions().size() + 2);
-            actions << QStringLiteral("  answer %1 with %2")
-                           .arg(QLatin1String(modal->metaObject()->className()))
-                           .arg(choice);
+            actions << QString::asprintf("  answer %s with %d", modal->metaObject()->className(), choice);
             (qobject_cast<QFileDialog *>(modal) && choice == 0 ? chooseFiles(paths.mid(pick(paths.size())))
                  : choice < modal->actions().size()            ? chooseMenuEntry(choice)
                                                                : dismiss())(modal);
@@ -128,19 +113,16 @@ private Q_SLOTS:
         const QStringList texts =
             QString::fromUtf8("0|-5|+17|-|01:02:03:04|3.5|1e9|2147483648|-99999999999999999999|abc|Größe|日本語|"
                               "مرحبا|\U0001F600")
-                .split(QLatin1Char('|'));
+                .split('|');
         QString failure;
         for (int i = 0; i < count && failure.isEmpty(); ++i) {
             if (visibleTopLevelCount() == 0 && tivoro::openWindowOfKind(kind))
-                actions << QStringLiteral("open %1").arg(kind);
+                actions << "open " + kind;
             QList<QWidget *> windows; // in the order they appeared, not by address, so that a seed replays
             const QList<QWidget *> all = ownWindows();
             for (QWidget *w : all) {
                 if (!w->property("monkeySeen").isValid())
-                    w->setProperty("monkeySeen",
-                                   QStringLiteral("%1 %2")
-                                       .arg(i, 9, 10, QLatin1Char('0'))
-                                       .arg(QLatin1String(w->metaObject()->className())));
+                    w->setProperty("monkeySeen", QString::asprintf("%09d %s", i, w->metaObject()->className()));
                 if (w->isVisible())
                     windows << w;
                 const QList<QPushButton *> buttons =
@@ -158,7 +140,7 @@ private Q_SLOTS:
             else if (!popup)
                 QApplication::setActiveWindow(window); // as a person clicks it first; shortcuts need that
             const QPointer<QWindow> handle = window->windowHandle();
-            const QString where = QLatin1String(window->metaObject()->className());
+            const QString where = window->metaObject()->className();
             auto widget = [&](auto wanted) { // mostly one a person would aim at, now and then any
                 QList<QWidget *> found {window};
                 const QList<QWidget *> children = window->findChildren<QWidget *>();
@@ -168,8 +150,7 @@ private Q_SLOTS:
                         found << w;
                 return found.at(pick(found.size()));
             };
-            auto mouse = [&](QWidget *w, Qt::MouseButton button, QPoint from,
-                             QPoint to) { // each event checks the window lives
+            auto mouse = [&](QWidget *w, Qt::MouseButton button, QPoint from, QPoint to) {
                 const auto map = [w](QPoint p) {
                     p = w->mapTo(w->window(), p);
                     return QPoint {qBound(0, p.x(), w->window()->width() - 1),
@@ -180,7 +161,7 @@ private Q_SLOTS:
                                              from.y(), to.x(), to.y());
                 for (const auto &[step, at] :
                      {std::pair(QTest::MousePress, from), {QTest::MouseMove, to}, {QTest::MouseRelease, to}})
-                    if (handle)
+                    if (handle) // each event checks the window lives
                         QTest::mouseEvent(step, handle, button, {}, at);
             };
             auto click = [&](QWidget *w, Qt::MouseButton button) {
@@ -203,21 +184,21 @@ private Q_SLOTS:
                 };
                 if (pick(3))
                     click(widget(editable), Qt::LeftButton);
-                QString text = !pick(40) ? QString(10000, QLatin1Char('7'))
+                QString text = !pick(40) ? QString(10000, '7')
                     : pick(2)            ? QString()
                     : pick(3)            ? texts.at(pick(texts.size()))
                                          : QString::number(qint64(random.generate64()) >> pick(64));
                 for (int k = text.isEmpty() ? 1 + pick(3) : 0; k > 0; --k)
-                    text += QLatin1Char("0123456789-+:.aZ"[pick(16)]);
+                    text += "0123456789-+:.aZ"[pick(16)];
                 const bool overAll = pick(2);
-                actions << QStringLiteral("type %1 characters%2 into %3: %4")
+                actions << QString("type %1 characters%2 into %3: %4")
                                .arg(text.size())
-                               .arg(QLatin1String(overAll ? " over all" : ""), where, text.left(30));
+                               .arg(overAll ? " over all" : "", where, text.left(30));
                 if (overAll)
                     key(Qt::Key_A, Qt::ControlModifier, {});
                 for (int c = 0, n = 0; c < text.size(); c += n) { // a long text is pasted: one event
                     n = text.size() > 100 ? text.size() : 1 + text.at(c).isHighSurrogate();
-                    key(n == 1 && text.at(c) > QLatin1Char(' ') && text.at(c).unicode() < 0x7f
+                    key(n == 1 && text.at(c) > ' ' && text.at(c).unicode() < 0x7f
                             ? Qt::Key(text.at(c).toUpper().unicode())
                             : Qt::Key_unknown,
                         {}, text.mid(c, n));
@@ -225,7 +206,7 @@ private Q_SLOTS:
                 if (const int on = pick(6); on == 0 && window) {
                     click(widget(editable), Qt::LeftButton);
                 } else if (on < 5) {
-                    actions << QStringLiteral("  then %1").arg(on < 3 ? "Tab" : "Shift+Tab");
+                    actions << QString("  then ") + (on < 3 ? "Tab" : "Shift+Tab");
                     key(on < 3 ? Qt::Key_Tab : Qt::Key_Backtab, on < 3 ? Qt::NoModifier : Qt::ShiftModifier, {});
                 }
             } else if (roll < 32) {
@@ -233,7 +214,7 @@ private Q_SLOTS:
                                                 Qt::Key_Return, Qt::CTRL | Qt::Key_S,        Qt::Key_Space,
                                                 Qt::Key_Menu,   Qt::SHIFT | Qt::Key_F10};
                 const QKeySequence chosen = keys.at(pick(keys.size()));
-                actions << QStringLiteral("key %1 in %2").arg(chosen.toString(), where);
+                actions << QString("key %1 in %2").arg(chosen.toString(), where);
                 key(Qt::Key(chosen[0] & ~Qt::KeyboardModifierMask),
                     Qt::KeyboardModifiers(chosen[0] & Qt::KeyboardModifierMask), {});
             } else if (roll < 36) { // from about the handle to anywhere, past the ends too
@@ -247,35 +228,79 @@ private Q_SLOTS:
                 }
             } else if (roll < 39) {
                 window->resize(QSize {1 + pick(1600), 1 + pick(1200)});
-                actions << QStringLiteral("resize %1 to %2x%3").arg(where).arg(window->width()).arg(window->height());
+                actions << QString("resize %1 to %2x%3").arg(where).arg(window->width()).arg(window->height());
             } else {
-                actions << QStringLiteral("close %1").arg(where);
+                actions << "close " + where;
                 window->close();
             }
             QCoreApplication::processEvents();
             if (toolkitWarningCount() != warningsBefore || answerer.stuck() > 0)
-                failure = QStringLiteral("a toolkit warning, or a modal that did not close when answered");
+                failure = "a toolkit warning, or a modal that did not close when answered";
             const QList<QWidget *> own = ownWindows();
             for (QWidget *w : own) { // a time field that focus left shows a whole time
                 const QList<QDateTimeEdit *> edits = w->findChildren<QDateTimeEdit *>();
                 for (QDateTimeEdit *edit : edits)
                     if (!edit->hasFocus() && !edit->locale().toDateTime(edit->text(), edit->displayFormat()).isValid())
-                        failure =
-                            QStringLiteral("%1 shows \"%2\" after focus left").arg(edit->objectName(), edit->text());
+                        failure = QString("%1 shows \"%2\" after focus left").arg(edit->objectName(), edit->text());
             }
         }
-        if (reader && failure.isEmpty() && heard == 0)
-            failure = QStringLiteral("the screen reader heard nothing");
+        if (screenReader && failure.isEmpty() && heard == 0)
+            failure = "the screen reader heard nothing";
         closeAllTopLevels();
         const int leftover = ownWidgetCount() - widgetsBefore; // the toolkit keeps a few it made on first use
         if (failure.isEmpty() && (ownWindows().size() != 0 || leftover > 2))
-            failure =
-                QStringLiteral("%1 windows and %2 widgets outlived closing").arg(ownWindows().size()).arg(leftover);
+            failure = QString("%1 windows and %2 widgets outlived closing").arg(ownWindows().size()).arg(leftover);
         if (!failure.isEmpty())
             printRun(0);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 };
+
+// Routes a user takes to open and close each window: nothing may be left behind.
+void TestMonkey::openAndCloseRepeatedly_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("start window, by Back")
+        << "open SetupRecording; click widget/pushButton_2; @RecordingSettings; click pushButton_3;"
+           "@MainWindow; click commandLinkButtonOpenProject; close";
+    QTest::newRow("settings dialog, from the start window")
+        << "open MainWindow; menu Tools>Settings; @Settings; key lineEdit Escape; @MainWindow; close";
+    QTest::newRow("colour dialog") << "open Settings; click pushButton_2; @QColorDialog; close; @Settings; close";
+    QTest::newRow("add camera dialog")
+        << "open SetupRecording; click addCameraPushButton; @AddCamera; click pushButton; @SetupRecording; close";
+    QTest::newRow("recording session window")
+        << "open MainWindow; click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata;"
+           "menu Tools>Settings; @Settings; close; @SetupRecordingWithMetadata; click addCameraPushButton;"
+           "@AddCamera; click pushButton_2; @SetupRecordingWithMetadata; click pushButtonShowGraph; close";
+    QTest::newRow("video analysis window") << "open MainWindow; click commandLinkButtonAnalyze; @AnalyzeVideos;"
+                                              "rclick cameraSettings1/sceneWidgetPlaceholderLabel; close";
+    QTest::newRow("camera setup window") << "open RecordingSettings; click pushButton; @SetupRecording; rclick "
+                                            "cameraSettings1/sceneWidgetPlaceholderLabel; close";
+    QTest::newRow("recording settings dialog")
+        << "open SetupRecording; click widget/pushButton_2; @RecordingSettings; key lineEdit Escape";
+    QTest::newRow("recording view window") << "open SetupRecording; click widget/pushButton; @RecordingWindow; close";
+}
+
+void TestMonkey::openAndCloseRepeatedly()
+{
+    QFETCH(QString, steps);
+    // The first round may create what the toolkit keeps for the whole
+    // process (the desktop widget, a file dialog's icon cache).
+    play(nullptr, steps);
+    const int widgets = ownWidgetCount();
+    const int windows = ownWindows().size();
+
+    for (int round = 1; round <= 200; ++round) {
+        play(nullptr, steps);
+        QVERIFY2(visibleTopLevelCount() == 0, qPrintable(QStringLiteral("round %1 left a window open").arg(round)));
+        if (ownWidgetCount() != widgets || ownWindows().size() != windows)
+            QFAIL(qPrintable(QString::asprintf("round %d: %d widgets in %d windows, %d in %d before", round,
+                                               ownWidgetCount(), int(ownWindows().size()), widgets, windows)));
+        // One spare at most of each kind of window, however often it is used.
+        const QWidgetList topLevels = QApplication::topLevelWidgets();
+        QVERIFY(std::count_if(topLevels.begin(), topLevels.end(), tivoro::isSpare) <= 8);
+    }
+}
 
 TIVORO_TEST_MAIN(TestMonkey)
 #include "tst_monkey.moc"

@@ -1,12 +1,18 @@
 #include "common/windowKinds.h"
 #include "support/TestSupport.h"
 
+#include "app/applicationIcon.h"
 #include "base/ScaledPicture.h"
 #include "base/pictureOf.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCommandLinkButton>
+#include <QGraphicsView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
@@ -40,23 +46,20 @@ struct Room
     QRect has;
 };
 
-// A label draws its text in its contents rectangle less its margin (and
-// an indent that only framed labels get; ours have no frame). Our labels
-// are plain text.
+// A label draws its text in its contents rectangle less its margin (framed
+// labels indent too; ours have no frame).
 Room labelRoom(const QLabel *label)
 {
     const int margin = label->margin();
     const QRect has = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     const QString text = label->text();
-    // A wrapped text takes the lines it needs; only a word that fits on no
-    // line is too wide.
+    // A wrapped text takes the lines it needs; only a word too wide fails.
     const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | (label->buddy() ? Qt::TextShowMnemonic : 0);
     return {text, label->fontMetrics().boundingRect(has, flags | Qt::TextExpandTabs, text).size(), has};
 }
 
-// A button draws its text beside its icon in the contents rectangle of its
-// style; a command link draws its title in a font of its own beside a large
-// icon, and the size it asks for is the room it needs.
+// A button draws its text beside its icon in its style's contents rectangle;
+// a command link's own font and large icon are in the size it asks for.
 template <class Button>
 Room buttonRoom(const Button *button, QStyle::SubElement contents)
 {
@@ -89,9 +92,8 @@ QString nameOf(const QWidget *w)
     return w->window()->metaObject()->className() + QLatin1Char('/') + panelPath(w);
 }
 
-// A label that stretches its picture shows it with every pixel of the
-// screen: the picture scaled straight to the device pixels of its area, not
-// a copy at its logical size blown up.
+// A stretched picture uses every pixel of the screen: scaled straight to the
+// device pixels of its area, not blown up from its logical size.
 QString blurred(QLabel *label)
 {
     const QPixmap picture = label->pixmap(Qt::ReturnByValue);
@@ -107,6 +109,13 @@ QString blurred(QLabel *label)
                              qPrintable(nameOf(label)), pixels.width(), pixels.height(), area.width(), area.height());
 }
 
+// uic names every widget of a form; the toolkit's own parts (viewports, bar
+// containers, spin box editors) are unnamed or qt_*, and may overlap by design.
+bool fromForm(const QWidget *w)
+{
+    return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_");
+}
+
 QStringList unreadable(QWidget *window)
 {
     QStringList found;
@@ -115,19 +124,13 @@ QStringList unreadable(QWidget *window)
         if (!w->isVisible()) // such as the other pages of a stacked widget
             continue;
         const Room room = roomOf(w);
-        const QString text = QString(room.text).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        const QString text = QString(room.text).replace('\n', "\\n");
         if (!text.isEmpty() && (room.needs.width() > room.has.width() || room.needs.height() > room.has.height()))
             found << QString::asprintf("%s: text '%s' needs %dx%d px, has %dx%d", qPrintable(nameOf(w)),
                                        qUtf8Printable(text), room.needs.width(), room.needs.height(), room.has.width(),
                                        room.has.height());
         if (auto *label = qobject_cast<QLabel *>(w))
             found << blurred(label);
-        // Widgets our forms made: uic names every one of them, while the
-        // toolkit's own parts (scroll area viewports and bar containers, spin
-        // box editors) are unnamed or named qt_*, and may overlap by design.
-        const auto fromForm = [](const QWidget *w) {
-            return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
-        };
         if (!fromForm(w))
             continue;
         for (int i = widgets.indexOf(w) + 1; i < widgets.size(); ++i) {
@@ -149,10 +152,9 @@ qint64 areaOf(const QRegion &region)
     return area;
 }
 
-// The share of a widget a user sees, clipped by the scroll areas and frames
-// it sits in and by the screen's edges: of a label its picture; of the
-// graph, which is wider than any window and scrolls sideways, the share of
-// its height.
+// The share of a widget (of a label, its picture) a user sees inside its
+// scroll areas, frames and screen; of the graph, wider than any window and
+// scrolling sideways, the share of its height.
 double shareSeen(QWidget *w, bool heightOnly)
 {
     auto *label = qobject_cast<QLabel *>(w);
@@ -161,24 +163,38 @@ double shareSeen(QWidget *w, bool heightOnly)
     const QRegion seen = w->visibleRegion() & whole & QRect(w->mapFromGlobal(screen.topLeft()), screen.size());
     if (heightOnly)
         return double(seen.boundingRect().height()) / whole.height();
-    // Where the picture does not fill its label, the label must still be
-    // seen as a whole.
+    // A picture that does not fill its label: the label must show whole.
     const double widgetShare = double(areaOf(w->visibleRegion())) / (w->width() * w->height());
     return qMin(double(areaOf(seen)) / (qint64(whole.width()) * whole.height()), widgetShare);
 }
 
+// Controls a screen reader must be able to name: everything a user can
+// operate, and the pictures that stand for camera images and the graph.
+bool needsName(QWidget *w)
+{
+    if (!fromForm(w))
+        return false;
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->pixmap(Qt::ReturnByValue).isNull() == false;
+    return qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w) || qobject_cast<QLineEdit *>(w)
+        || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w)
+        || qobject_cast<QGraphicsView *>(w);
+}
+
 } // namespace
 
-// Whatever desktop font the user has, every text fits the room its style
-// gives it, nothing sits on something else and pictures stay sharp, at the
-// opening size and larger (CTest: also at device pixel ratio 2). The work
-// windows open showing what they are for: on a large screen the pictures
-// whole, on a laptop's the first camera (CTest: virtual X screens).
+// At any desktop font every text fits its room, nothing overlaps and the
+// pictures stay sharp, at the opening size and larger; work windows open
+// showing their pictures whole on a large screen, the first camera on a
+// laptop's (CTest runs it at device pixel ratio 2 and on virtual X too).
 class TestReadability : public GuardedTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { tivoro::installApplicationIcon(); }
+    void everyControlHasAName_data();
+    void everyControlHasAName();
     void readableAtDesktopFonts_data();
     void readableAtDesktopFonts();
     void picturesSeenWhenOpened_data();
@@ -308,6 +324,61 @@ void TestReadability::picturesSeenWhenOpened()
     }
     qInfo().noquote() << sizes + ": " + report.join(", ");
     QVERIFY2(enough, qPrintable(report.join(", ")));
+}
+
+void TestReadability::everyControlHasAName_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : tivoro::windowKindNames())
+        QTest::newRow(qPrintable(kind)) << kind;
+}
+
+void TestReadability::everyControlHasAName()
+{
+    QFETCH(QString, kind);
+    QWidget *window = tivoro::openWindowOfKind(kind);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    QCOMPARE(window->windowIcon().availableSizes(), QList<QSize> {QSize(256, 256)});
+
+    QStringList unnamed;
+    int named = 0;
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (!needsName(w))
+            continue;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(face);
+        if (face->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << w->objectName();
+        else
+            ++named;
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
+    QVERIFY(named > 0);
+
+    // What opens a context menu takes the focus, so that keys open it too,
+    // says it has a menu, and opens it when assistive technology asks.
+    QStringList silent;
+    int menus = 0, asked = 0;
+    const ExecAnswerer answerer([&menus](QWidget *popup) {
+        menus += popup->actions().size() == 6;
+        dismiss()(popup);
+    });
+    for (QWidget *w : widgets) {
+        if (w->contextMenuPolicy() != Qt::CustomContextMenu)
+            continue;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+        const QAccessible::State state = face->state();
+        QAccessibleActionInterface *actions = face->actionInterface();
+        if (!state.focusable || !state.hasPopup || !(w->focusPolicy() & Qt::TabFocus) || !actions
+            || !actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()))
+            silent << w->objectName();
+        else
+            actions->doAction(QAccessibleActionInterface::showMenuAction()), ++asked;
+        QTRY_COMPARE(menus, asked);
+    }
+    QVERIFY2(silent.isEmpty(), qPrintable("menu not announced: " + silent.join(", ")));
 }
 
 TIVORO_TEST_MAIN(TestReadability)

@@ -1,11 +1,7 @@
-// Resident memory, one figure per run so that each starts from a fresh
-// process:
-//   tivoro-bench-memory baseline    peak of a process showing one bare QMainWindow
-//                                   (and the toolkit version)
-//   tivoro-bench-memory kinds       peak of a process that opens every window kind once
-//   tivoro-bench-memory cycles      resident after 10 and after 1000 open/close cycles
-//                                   of the recording session window, freed heap
-//                                   memory handed back first
+// Resident memory, one figure per fresh process:
+//   tivoro-bench-memory baseline|kinds|cycles
+// the peak with one bare QMainWindow (and the toolkit version), the peak with
+// every window kind open once, resident after 10 and 1000 open/close cycles.
 #include "support/BenchSupport.h"
 
 #include "app/applicationIcon.h"
@@ -17,7 +13,6 @@
 #include <malloc.h>
 #endif
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -29,11 +24,9 @@ using namespace tivoro::bench;
 bool baseline()
 {
     QMainWindow window;
-    sizeAsStartWindow(&window);
-    if (!showAndPaint(&window))
+    if (!showAndPaint(&window, true))
         return false;
-    std::printf("baseline_peak_kib %lld\n", peakResidentKiB());
-    std::printf("qt_version %s\n", qVersion());
+    std::printf("baseline_peak_kib %lld\nqt_version %s\n", residentKiB("VmHWM"), qVersion());
     return true;
 }
 
@@ -42,31 +35,15 @@ bool kinds()
     std::vector<std::unique_ptr<QWidget>> windows;
     for (const QString &kind : tivoro::windowKindNames()) {
         windows.emplace_back(tivoro::openWindowOfKind(kind));
-        if (!waitForPaint(windows.back().get())) {
-            std::fprintf(stderr, "%s was never painted\n", qPrintable(kind));
+        if (!waitForPaint(windows.back().get()))
             return false;
-        }
     }
-    std::printf("all_kinds_peak_kib %lld\n", peakResidentKiB());
+    std::printf("all_kinds_peak_kib %lld\n", residentKiB("VmHWM"));
     return true;
 }
 
-// Opened and closed as the start window does it: deleted on close.
-bool cycle()
-{
-    QWidget *window = tivoro::openWindowOfKind(QStringLiteral("SetupRecordingWithMetadata"));
-    if (!window)
-        return false;
-    const bool painted = waitForPaint(window);
-    window->close();
-    flushDeletions();
-    return painted;
-}
-
-// glibc keeps freed heap memory for reuse, and where its high-water mark
-// lands depends on the order of frees; handing the free memory back first
-// makes the figure what the program holds. The untrimmed figure is printed
-// too.
+// glibc keeps freed heap for reuse, its high-water mark depending on the
+// order of frees: handed back first, the figure is what the program holds.
 qint64 heldKiB(qint64 *untrimmed)
 {
     *untrimmed = residentKiB();
@@ -76,27 +53,24 @@ qint64 heldKiB(qint64 *untrimmed)
     return residentKiB();
 }
 
+// The recording session window, deleted on close as the start window's is.
 bool cycles()
 {
-    constexpr int first = 10;
-    constexpr int last = 1000;
-    qint64 afterFirst = 0;
-    qint64 afterFirstUntrimmed = 0;
-    for (int n = 1; n <= last; ++n) {
-        if (!cycle()) {
-            std::fprintf(stderr, "cycle %d: the window was never painted\n", n);
+    qint64 after10 = 0, after10Untrimmed = 0, after1000Untrimmed = 0;
+    for (int n = 1; n <= 1000; ++n) {
+        QWidget *window = tivoro::openWindowOfKind(QStringLiteral("SetupRecordingWithMetadata"));
+        if (!window || !waitForPaint(window))
             return false;
-        }
-        if (n == first)
-            afterFirst = heldKiB(&afterFirstUntrimmed);
+        window->close();
+        flushDeletions();
+        if (n == 10)
+            after10 = heldKiB(&after10Untrimmed);
     }
-    qint64 afterLastUntrimmed = 0;
-    const qint64 afterLast = heldKiB(&afterLastUntrimmed);
-    std::printf("rss_after_%d_cycles_kib %lld\n", first, afterFirst);
-    std::printf("rss_after_%d_cycles_kib %lld\n", last, afterLast);
-    std::printf("growth_kib %lld\n", afterLast - afterFirst);
-    std::printf("untrimmed_rss_after_%d_cycles_kib %lld\n", first, afterFirstUntrimmed);
-    std::printf("untrimmed_rss_after_%d_cycles_kib %lld\n", last, afterLastUntrimmed);
+    const qint64 after1000 = heldKiB(&after1000Untrimmed);
+    std::printf("rss_after_10_cycles_kib %lld\nrss_after_1000_cycles_kib %lld\ngrowth_kib %lld\n", after10, after1000,
+                after1000 - after10);
+    std::printf("untrimmed_rss_after_10_cycles_kib %lld\nuntrimmed_rss_after_1000_cycles_kib %lld\n", after10Untrimmed,
+                after1000Untrimmed);
     return true;
 }
 
@@ -108,19 +82,14 @@ int main(int argc, char *argv[])
     tivoro::guardToolkitMessages();
     BenchApplication app(argc, argv);
     const char *mode = argc == 2 ? argv[1] : "";
-    bool ok = false;
-    if (std::strcmp(mode, "baseline") == 0) {
-        ok = baseline();
-    } else {
-        tivoro::installApplicationIcon();
-        if (std::strcmp(mode, "kinds") == 0) {
-            ok = kinds();
-        } else if (std::strcmp(mode, "cycles") == 0) {
-            ok = cycles();
-        } else {
-            std::fprintf(stderr, "usage: %s baseline|kinds|cycles\n", argv[0]);
-            return 2;
-        }
+    if (std::strcmp(mode, "baseline") != 0 && std::strcmp(mode, "kinds") != 0 && std::strcmp(mode, "cycles") != 0) {
+        std::fprintf(stderr, "usage: %s baseline|kinds|cycles\n", argv[0]);
+        return 2;
     }
+    if (std::strcmp(mode, "baseline") != 0)
+        tivoro::installApplicationIcon();
+    const bool ok = mode[0] == 'b' ? baseline() : mode[0] == 'k' ? kinds() : cycles();
+    if (!ok)
+        std::fprintf(stderr, "%s: a window was never painted\n", mode);
     return finish(ok ? 0 : 1);
 }

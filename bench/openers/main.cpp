@@ -1,15 +1,7 @@
-// The latency a user feels at a click: a fresh process shows the start
-// window as the program does, leaves it idle for 300 ms, and then a click
-// opens a window (or switches a page); the figure is the time from the
-// click to the end of the paint it brings (drawn and flushed). A chain goes
-// on from there, idle 300 ms again, to the next click. One chain per
-// process:
-//   tivoro-bench-openers CHAIN [cold]
-// prints, tab-separated, one "figure, wall ms, process CPU ms" line per
-// click (the start window's own first paint first), and the resident
-// memory of the idle start window. "cold" drops the windows built ahead
-// before each click, so that one binary gives the figures with and without.
-// bench/run-openers runs every chain, under Xvfb when there is one.
+// What a user feels at a click: a fresh process shows the start window as the
+// program does, idles 300 ms and clicks, printing per click "figure\twall ms\t
+// process CPU ms" to the end of the paint it brings, and the idle resident memory.
+//   tivoro-bench-openers session|settings|analyze|project|stepwise [cold: no windows built ahead]
 #include "support/BenchSupport.h"
 
 #include "app/applicationIcon.h"
@@ -17,25 +9,21 @@
 #include "common/windowKinds.h"
 #include "shell/MainWindow.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
-#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int idleMs = 300;
 
-// "Class/name/name": a widget of a visible window of that class (or of a
-// class it inherits), by object names from the window down.
+// "Class/name/name": a widget of a visible window of that class (or of one
+// it inherits), by object names from the window down.
 QWidget *visibleWidget(const char *path)
 {
     const QStringList names = QString::fromLatin1(path).split(QLatin1Char('/'));
@@ -52,79 +40,54 @@ QWidget *visibleWidget(const char *path)
     return nullptr;
 }
 
-template <class T>
-T *visibleOf()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (!window->isVisible())
-            continue;
-        if (auto *w = qobject_cast<T *>(window))
-            return w;
-        if (auto *w = window->findChild<T *>(); w && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
-bool clickAt(QWidget *widget, const QPoint &pos)
-{
-    if (!widget)
-        return false;
-    QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
-    return true;
-}
-
 bool click(const char *path)
 {
     QWidget *w = visibleWidget(path);
-    return w && clickAt(w, w->rect().center());
+    if (w)
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    return w;
 }
 
-bool menuTitle(const QString &title)
+// An entry of a menu bar or menu, by its text.
+template <class Menu>
+bool clickEntry(Menu *menu, const char *text)
 {
-    auto *bar = visibleOf<QMenuBar>();
-    const QList<QAction *> actions = bar ? bar->actions() : QList<QAction *>();
-    for (QAction *action : actions) {
-        if (action->text() == title)
-            return clickAt(bar, bar->actionGeometry(action).center());
-    }
-    return false;
-}
-
-bool menuEntry(const QString &text)
-{
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     const QList<QAction *> actions = menu ? menu->actions() : QList<QAction *>();
     for (QAction *action : actions) {
-        if (action->text() == text)
-            return clickAt(menu, menu->actionGeometry(action).center());
+        if (action->text() == QLatin1String(text)) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return true;
+        }
     }
     return false;
+}
+
+bool toolsMenu()
+{
+    return clickEntry(qobject_cast<QMenuBar *>(visibleWidget("MainWindow/menuBar")), "Tools");
+}
+
+bool settingsEntry()
+{
+    return clickEntry(qobject_cast<QMenu *>(QApplication::activePopupWidget()), "Settings");
 }
 
 bool escapeModal()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal)
-        return false;
-    QTest::keyClick(modal, Qt::Key_Escape);
-    return true;
+    if (modal)
+        QTest::keyClick(modal, Qt::Key_Escape);
+    return modal;
 }
 
 // As the window's close button does it.
 bool closeWindow(const char *className)
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->isVisible() && window->inherits(className))
-            return window->close();
-    }
-    return false;
+    QWidget *window = visibleWidget(className);
+    return window && window->close();
 }
 
-// The start window back first, so that closing the session window does not
-// end the program (nothing in it leads back there).
+// The start window back first: closing the last window would end the program.
 bool backToStart()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -138,15 +101,14 @@ bool backToStart()
 struct Step
 {
     const char *figure; // nullptr: nothing to time
-    std::function<bool()> act;
-    const char *repaints = nullptr; // class of a shown window that repaints; none: a window opens
+    bool (*act)();
+    const char *repaints = nullptr; // the shown window a page switch repaints; none: a window opens
 };
 
+// A second opening, the first one closed, shows what is left once nothing is
+// done for the first time: the floor of a first opening.
 std::vector<Step> chain(const char *name)
 {
-    // The second openings, the first one closed, show what is left once
-    // nothing is done for the first time: the floor of a first opening.
-    // A page switch repaints the session window.
     if (std::strcmp(name, "session") == 0)
         return {{"recording session window", [] { return click("MainWindow/commandLinkButtonSetUpRecording"); }},
                 {"add camera dialog, from it", [] { return click("SessionWindow/addCameraPushButton"); }},
@@ -161,12 +123,12 @@ std::vector<Step> chain(const char *name)
                 {"recording session window, second opening",
                  [] { return click("MainWindow/commandLinkButtonSetUpRecording"); }}};
     if (std::strcmp(name, "settings") == 0)
-        return {{"Tools menu", [] { return menuTitle(QStringLiteral("Tools")); }},
-                {"settings dialog, from it", [] { return menuEntry(QStringLiteral("Settings")); }},
+        return {{"Tools menu", toolsMenu},
+                {"settings dialog, from it", settingsEntry},
                 {"colour dialog, from it", [] { return click("Settings/pushButton_2"); }},
                 {nullptr, [] { return closeWindow("QColorDialog") && closeWindow("Settings"); }},
-                {"Tools menu, second opening", [] { return menuTitle(QStringLiteral("Tools")); }},
-                {"settings dialog, second opening", [] { return menuEntry(QStringLiteral("Settings")); }}};
+                {"Tools menu, second opening", toolsMenu},
+                {"settings dialog, second opening", settingsEntry}};
     if (std::strcmp(name, "analyze") == 0)
         return {{"file dialog of Analyze video files", [] { return click("MainWindow/commandLinkButtonAnalyze"); }},
                 {"video analysis window, file dialog answered", escapeModal}};
@@ -174,10 +136,9 @@ std::vector<Step> chain(const char *name)
         return {
             {"file dialog of Open analyzed project", [] { return click("MainWindow/commandLinkButtonOpenProject"); }},
             {nullptr, escapeModal}};
-    // No click leads here from the start window: the chain begins as a
-    // hand-over would.
+    // No click leads here from the start window: it begins as a hand-over does.
     if (std::strcmp(name, "stepwise") == 0)
-        return {{"camera setup window, opened", [] { return tivoro::openWindowOfKind("SetupRecording"); }},
+        return {{"camera setup window, opened", [] { return tivoro::openWindowOfKind("SetupRecording") != nullptr; }},
                 {"recording settings dialog, from it", [] { return click("SetupRecording/widget/pushButton_2"); }},
                 {"camera setup window, from it", [] { return click("RecordingSettings/pushButton"); }},
                 {"recording view window, from it", [] { return click("SetupRecording/widget/pushButton"); }}};
@@ -192,9 +153,8 @@ double processCpuMs()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-// Runs the steps from timers, since a step that opens a modal dialog only
-// returns once a later step has answered it; times each from its click to
-// the end of the paint it brings.
+// Steps run from timers: one that opens a modal dialog returns only once a
+// later step has answered it.
 class ChainRunner
 {
 public:
@@ -205,34 +165,25 @@ public:
     {
     }
 
-    // Times the start window, from here to its first paint.
-    void startClock() { startClock(nullptr); }
+    // From here to the end of the paint of `repainting` or of a new window.
+    void startClock(QWidget *repainting = nullptr)
+    {
+        m_cpuStart = processCpuMs();
+        m_clock.start();
+        m_app->watch(repainting, [this] {
+            const char *figure = m_next > 0 ? m_steps[m_next - 1].figure : "start window, constructed to first paint";
+            std::printf("%s\t%.3f\t%.3f\n", figure, m_clock.nsecsElapsed() / 1e6, processCpuMs() - m_cpuStart);
+            QTimer::singleShot(idleMs, m_app, [this] { next(); });
+        });
+    }
 
     bool ok() const { return m_ok; }
 
 private:
-    void startClock(QWidget *repainting)
-    {
-        m_cpuStart = processCpuMs();
-        m_clock.start();
-        m_app->watch(repainting, [this] { painted(); });
-    }
-
-    void painted()
-    {
-        const double ms = m_clock.nsecsElapsed() / 1e6;
-        const double cpuMs = processCpuMs() - m_cpuStart;
-        const char *figure = m_next > 0 ? m_steps[m_next - 1].figure : "start window, constructed to first paint";
-        std::printf("%s\t%.3f\t%.3f\n", figure, ms, cpuMs);
-        QTimer::singleShot(idleMs, m_app, [this] { next(); });
-    }
-
     void next()
     {
-        if (m_next == m_steps.size()) {
-            QCoreApplication::quit();
-            return;
-        }
+        if (m_next == m_steps.size())
+            return QCoreApplication::quit();
         if (m_next == 0)
             std::printf("idle start window, resident KiB\t%lld\n", tivoro::bench::residentKiB());
         const Step &step = m_steps[m_next++];
@@ -276,13 +227,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "a window was never painted\n");
         QCoreApplication::exit(1);
     });
-
-    // As the program's entry point does it.
-    tivoro::installApplicationIcon();
+    tivoro::installApplicationIcon(); // as the program's entry point does it
     runner.startClock();
     MainWindow window;
     window.show();
-
     const int code = app.exec();
     return tivoro::bench::finish(code == 0 && runner.ok() ? 0 : 1);
 }

@@ -1,22 +1,11 @@
-// Starts, shows one window, waits for its first paint and quits. Built
-// three times, differing only in the window: the program's start window,
-// set up as the program's own entry point does; the floor
-// (TIVORO_BENCH_FLOOR), the start window's widgets built by hand from the
-// toolkit alone, which any implementation of that window pays for; and a
-// bare window of the same size (TIVORO_BENCH_BASELINE). bench/run-startup
-// times them as whole processes.
+// Starts, shows one window, waits for its first paint and quits; built as the
+// program's start window, as the floor (TIVORO_BENCH_FLOOR: its widgets from
+// the toolkit alone, what any implementation pays) and as a bare window
+// (TIVORO_BENCH_BASELINE). bench/run-startup times them as whole processes.
 #include "support/BenchSupport.h"
 
-#include <cstdio>
-
-#if defined(TIVORO_BENCH_BASELINE) || defined(TIVORO_BENCH_FLOOR)
-#include <QMainWindow>
-using StartWindow = QMainWindow;
-#else
 #include "app/applicationIcon.h"
 #include "shell/MainWindow.h"
-using StartWindow = MainWindow;
-#endif
 
 #ifdef TIVORO_BENCH_FLOOR
 #include <QCommandLinkButton>
@@ -27,9 +16,7 @@ using StartWindow = MainWindow;
 
 namespace {
 
-// Menus, an empty tool bar, a status bar and the three command buttons in
-// a column, created in the start window's order.
-void furnish(QMainWindow &window)
+void furnish(QMainWindow &window) // in the start window's order
 {
     window.setWindowTitle(QStringLiteral("Tivoro"));
     auto *central = new QWidget(&window);
@@ -42,7 +29,6 @@ void furnish(QMainWindow &window)
     column->addWidget(setUp);
     column->addStretch();
     window.setCentralWidget(central);
-
     auto *bar = new QMenuBar(&window);
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     file->addAction(QStringLiteral("Open analyzed project"));
@@ -63,19 +49,18 @@ int main(int argc, char *argv[])
     tivoro::prepareHeadless();
     tivoro::guardToolkitMessages();
     tivoro::bench::BenchApplication app(argc, argv);
-#if !defined(TIVORO_BENCH_BASELINE) && !defined(TIVORO_BENCH_FLOOR)
-    tivoro::installApplicationIcon();
-#endif
-    StartWindow window;
+#if defined(TIVORO_BENCH_BASELINE) || defined(TIVORO_BENCH_FLOOR)
+    QMainWindow window;
 #ifdef TIVORO_BENCH_FLOOR
     furnish(window);
 #endif
-#if defined(TIVORO_BENCH_BASELINE) || defined(TIVORO_BENCH_FLOOR)
-    tivoro::bench::sizeAsStartWindow(&window);
+    const bool painted = tivoro::bench::showAndPaint(&window, true);
+#else
+    tivoro::installApplicationIcon();
+    MainWindow window;
+    const bool painted = tivoro::bench::showAndPaint(&window);
 #endif
-    if (!tivoro::bench::showAndPaint(&window)) {
+    if (!painted)
         std::fprintf(stderr, "the window was never painted\n");
-        return 1;
-    }
-    return tivoro::bench::finish(0);
+    return tivoro::bench::finish(painted ? 0 : 1);
 }

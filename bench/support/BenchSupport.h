@@ -4,29 +4,60 @@
 #include "common/messageGuard.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
+#include <QWidget>
+#include <QWindow>
 
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace tivoro::bench {
 
 using tivoro::flushDeletions;
 using tivoro::prepareHeadless;
 
-// The benchmarks' application object, which sees when a window's paint has
-// ended: drawn and flushed. The paint events reach the widgets inside the
-// expose or update request that the window itself receives, so that event
+// Sees when a window's paint has ended, drawn and flushed: its widgets paint
+// inside the expose or update request the window receives, so that event
 // returning is the end.
 class BenchApplication : public QApplication
 {
 public:
     using QApplication::QApplication;
 
-    // Calls `painted` once, at the end of the next paint of `window`, or,
-    // for none, of the first window that paints and was not visible now.
-    void watch(QWidget *window, std::function<void()> painted);
+    // `painted` runs once, at the end of the next paint of `window` or, for
+    // none, of the first window to paint that is not visible yet.
+    void watch(QWidget *window, std::function<void()> painted)
+    {
+        m_known.clear();
+        const QWidgetList windows = topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (w->isVisible())
+                m_known.insert(w);
+        }
+        m_window = window;
+        m_seenPaint = false;
+        m_painted = std::move(painted);
+    }
 
-    bool notify(QObject *receiver, QEvent *event) override;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (!m_painted)
+            return QApplication::notify(receiver, event);
+        if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
+            QWidget *window = static_cast<QWidget *>(receiver)->window();
+            if (!m_window && !m_known.contains(window))
+                m_window = window;
+            m_seenPaint = m_seenPaint || window == m_window;
+        }
+        const bool windowEvent = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
+        const bool result = QApplication::notify(receiver, event);
+        if (windowEvent && m_seenPaint && m_window && (receiver == m_window || receiver == m_window->windowHandle()))
+            std::exchange(m_painted, nullptr)();
+        return result;
+    }
 
 private:
     QSet<QWidget *> m_known;
@@ -35,25 +66,54 @@ private:
     std::function<void()> m_painted;
 };
 
-// Processes events until the window has painted once more; false if it
-// did not within a few seconds.
-bool waitForPaint(QWidget *window);
+// Processes events until `window` has painted once more; false after 5 s.
+// Spinning, not sleeping: the figure is the toolkit's, not the scheduler's.
+inline bool waitForPaint(QWidget *window)
+{
+    auto *app = static_cast<BenchApplication *>(QCoreApplication::instance());
+    bool painted = false;
+    app->watch(window, [&painted] { painted = true; });
+    QElapsedTimer clock;
+    clock.start();
+    while (!painted && !clock.hasExpired(5000))
+        QCoreApplication::processEvents();
+    if (!painted)
+        app->watch(nullptr, {});
+    return painted;
+}
 
-// Shows the window and waits for its first paint.
-bool showAndPaint(QWidget *window);
+// A window built without our code gets the start window's size: filling a
+// backing store that large is part of the floor, not of our cost.
+inline bool showAndPaint(QWidget *window, bool startWindowSize = false)
+{
+    if (startWindowSize)
+        window->resize(975, 624);
+    window->show();
+    return waitForPaint(window);
+}
 
-// Gives a window built without our code the start window's size: filling
-// and flushing a fresh backing store of that many pixels is part of the
-// floor, not of our cost.
-void sizeAsStartWindow(QWidget *bareWindow);
+// This process's resident memory in KiB, VmRSS or VmHWM (the peak); -1
+// where /proc/self/status cannot be read.
+inline qint64 residentKiB(const char *field = "VmRSS")
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    const QByteArray prefix = QByteArray(field) + ':';
+    // A file of /proc tells no size: read until a line comes back empty.
+    status.open(QIODevice::ReadOnly | QIODevice::Text);
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(prefix)) // "VmRSS:      51234 kB"
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
 
-// Resident memory of this process in KiB from /proc/self/status: VmRSS now,
-// VmHWM the peak so far. -1 where unreadable.
-qint64 residentKiB();
-qint64 peakResidentKiB();
-
-// Ends a benchmark: 1 if the toolkit warned (it has measured a fault),
-// else `code`.
-int finish(int code);
+// A benchmark in which the toolkit warned has measured a fault: 1.
+inline int finish(int code)
+{
+    if (toolkitWarningCount() == 0)
+        return code;
+    std::fprintf(stderr, "%d toolkit warning(s)\n", toolkitWarningCount());
+    return 1;
+}
 
 } // namespace tivoro::bench

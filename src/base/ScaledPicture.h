@@ -8,18 +8,15 @@ class QSize;
 
 namespace tivoro {
 
-// A label that scales its picture to its size (scaledContents) makes its
-// own smoothly scaled copy, so every new window pays for scaling the same
-// picture again. A label handed here draws from one scaled copy per
-// picture and size for the whole process instead; what it shows does not
-// change, and its own pixmap stays the original picture. A label with a
-// frame goes on painting (and scaling) for itself.
+// A scaling label (scaledContents) makes its own smooth copy, so each new
+// window would scale the same picture again. A label handed here draws from
+// one copy per picture and size for the whole process, looking the same; a
+// label with a frame still paints for itself.
 void shareScaledPicture(QLabel *label);
 
-// Makes `label` stand for live video: its picture scales to the room the
-// layout gives it, keeping its aspect ratio, from `least` of its natural
-// size (or of the smaller maximum its form gave it) up to that size, centred; paintScaledPicture() paints it (through
-// shareScaledPicture() for a plain label).
+// Makes `label` stand for live video: its picture scales to the room it
+// gets, keeping its aspect ratio, centred, from `least` of its natural size
+// (or of its form's smaller maximum) up to that size.
 void fitScaledPicture(QLabel *label, double least);
 
 // The widgets between `contents` and the pictures inside it that
@@ -36,14 +33,13 @@ constexpr double leastVideoScale = 0.5;
 // picture to at its present size.
 QSize scaledPictureArea(const QLabel *label);
 
-// Makes the shared copy of `picture` for a picture area of `size` device
-// pixels now, so that the first label to paint it finds it made.
+// Makes the shared copy of `picture` for an area of `size` device pixels
+// ahead, so that the first label to paint it finds it made.
 void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 
-// Where any label draws its picture, in its own coordinates: its whole
-// contents for a scaled picture (the largest part of them with the
-// picture's aspect ratio for one given to fitScaledPicture()), else the picture's size placed by the
-// label's alignment (and so possibly larger than the label).
+// Where any label draws its picture, in its own coordinates: its contents
+// for a scaled picture (their largest part of the picture's aspect ratio
+// after fitScaledPicture()), else the picture's size placed by alignment.
 QRect pictureArea(const QLabel *label);
 
 // Paints, inside a paint event of `label`, what shareScaledPicture() has it

@@ -8,10 +8,9 @@
 
 namespace {
 
-// While a screen reader listens, the toolkit's accessibility bridge holds
-// every key back, asks the reader and then posts a copy to the window. The
-// menu bar has already acted on a bare Alt and toggles a second time on the
-// copy, out of the menu bar again. No other key event reaches a window
+// While a screen reader listens, the accessibility bridge posts a copy of
+// each key to the window; the menu bar, which took the bare Alt already,
+// would toggle out again on the copy. Only such copies reach a window
 // (rather than a widget) without coming from the window system.
 class RepostedAltFilter : public QObject
 {

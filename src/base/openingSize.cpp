@@ -21,7 +21,7 @@ bool shown(const QScrollArea *area)
 }
 
 // A hidden window is laid out only when it is shown or drawn; drawing a
-// single pixel aside lays out the whole of it now.
+// single pixel aside lays out the whole of it at once.
 void layOut(QWidget *window)
 {
     if (window->isVisible())

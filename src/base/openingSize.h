@@ -7,24 +7,17 @@ class QWidget;
 
 namespace tivoro {
 
-// The work windows exist to show what their scroll areas hold (camera
-// panels, scene pictures), and their designed sizes leave those areas a
-// sliver at today's desktop fonts. When `window` is first shown it grows
-// from its designed size until each visible one of `areas` shows its whole
-// content without scrolling, as far as the available area of its screen
-// allows; a window larger than that area is brought down to it (its layout's
-// minimum permitting). Where the screen is too small for that, the area
-// holding `seenFirst` is scrolled to bring it into view. The user may
-// resize freely afterwards.
+// Work windows exist to show what their scroll areas hold, which their
+// designed sizes leave a sliver of: on first showing, `window` grows until
+// each of `areas` shows whole, within its screen's available area; where
+// that is too small, the area holding `seenFirst` scrolls it into view.
 void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst = nullptr);
 
-// Chooses it now, for a window not shown yet (one built ahead).
+// The same choice made at once, for a window not shown yet (one built ahead).
 void chooseOpeningSize(QWidget *window);
 
-// The same for a window already on screen that shows a page needing more
-// room: it grows as far as the screen's available area allows, never
-// shrinks, and the area holding `seenFirst` is scrolled to bring it into
-// view.
+// For a window on screen whose new page needs more room: it grows within
+// the screen's available area, never shrinks, and scrolls `seenFirst` into view.
 void growShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst = nullptr);
 
 } // namespace tivoro

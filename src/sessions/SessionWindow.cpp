@@ -47,7 +47,7 @@ void askForCurrentPageOnly(QStackedWidget *pages)
         pages->widget(i)->setSizePolicy(policy, policy);
     }
     // The new room reaches the window's layout one nesting level per round
-    // of posted layout requests; settled now, the page's first paint is
+    // of posted layout requests; settled here, the page's first paint is
     // already laid out. A window not shown yet is laid out when it shows.
     if (!pages->isVisible())
         return;

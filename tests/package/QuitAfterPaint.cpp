@@ -1,9 +1,10 @@
-// Loaded into the packaged program through QT_QPA_GENERIC_PLUGINS (no test
-// hook in the program): once a window has painted, prints its class, the
-// desktop file name and its button captions, then closes every window.
+// Loaded into the packaged program through QT_QPA_GENERIC_PLUGINS, which has
+// no test hook: once a window has painted, prints its class, the desktop file
+// name and its button captions, then closes every window.
 #include <QAbstractButton>
 #include <QGenericPlugin>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,20 +28,16 @@ public:
                 captions << button->text();
             std::fprintf(stderr, "painted %s as %s: %s\n", watched->metaObject()->className(),
                          qPrintable(QGuiApplication::desktopFileName()), qPrintable(captions.join(QLatin1Char('|'))));
-            // After this paint has run to its end.
-            QMetaObject::invokeMethod(this, &PaintWatcher::closeWindows, Qt::QueuedConnection);
+            QTimer::singleShot(0, this, [] { // after this paint has run to its end
+                const QWindowList windows = QGuiApplication::topLevelWindows();
+                for (QWindow *window : windows)
+                    window->close();
+            });
         }
         return false;
     }
 
 private:
-    void closeWindows()
-    {
-        const QWindowList windows = QGuiApplication::topLevelWindows();
-        for (QWindow *window : windows)
-            window->close();
-    }
-
     bool m_painted = false;
 };
 

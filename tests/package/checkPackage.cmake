@@ -1,7 +1,6 @@
-# Builds the package in a scratch Release tree that holds the program only,
-# then checks it as a distribution and a user would: files, dependencies,
-# lintian, the validators, and the packaged program started offscreen.
-# Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER, QT6 and PLUGINS.
+# Builds the package in a scratch Release tree and checks it as a distribution
+# and a user would. Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER, QT6
+# and PLUGINS.
 
 include(${CMAKE_CURRENT_LIST_DIR}/../support/runCommand.cmake)
 
@@ -73,10 +72,8 @@ run(appstreamcli validate --no-net ${metainfo})
 run(man --warnings -l ${root}/usr/share/man/man1/tivoro.1.gz)
 expect("${err}" "^$")
 
-# The plugin closes the windows once the start window has painted; the
-# minute only bounds a program that never paints. The program speaks the
-# language the desktop asks for when it has a catalogue for it, and English
-# otherwise, without a word about it.
+# The plugin ends the program once it has painted, in the first language
+# asked for that has a catalogue, else in English, without a word about it.
 cmake_policy(SET CMP0007 NEW) # an empty LANGUAGE is a case of its own
 file(MAKE_DIRECTORY ${WORK_DIR}/runtime)
 run(chmod 700 ${WORK_DIR}/runtime)

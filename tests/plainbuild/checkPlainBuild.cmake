@@ -1,7 +1,5 @@
-# Builds the program as a distribution or a user building by hand would:
-# in a scratch tree, with every option at its default (warnings are not
-# errors), no tests, and the optional packages hidden as if they were not
-# installed (Qt Svg).
+# Builds the program as a user building by hand would: a scratch tree,
+# every option at its default, no tests, and Qt Svg hidden as if missing.
 # Takes SOURCE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER and QT6.
 
 include(${CMAKE_CURRENT_LIST_DIR}/../support/runCommand.cmake)

@@ -1,10 +1,13 @@
 #include "support/TestSupport.h"
 
 #include "app/translations.h"
-#include "base/openWindow.h"
+#include "common/windowKinds.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -14,57 +17,43 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 namespace tivoro::test {
 
 namespace {
 
-// The toolkit's own texts (QFileDialog, QShortcut, ...) are its catalogue's
-// business; every other context is a class of ours.
-bool toolkitContext(const char *context)
-{
-    return context[0] == 'Q' && (QChar::isUpper(context[1]) || context[1] == 't');
-}
-
 // The program's catalogue, watched: a lookup it cannot answer in one of our
 // contexts is a missing translation. It also gives a text's translations in
-// every context the program looked texts up in, so that checks written in
-// English recognise the translated texts, also ones set without lookup.
+// every context looked up, so that checks in English recognise them.
 class CheckedCatalogue : public QTranslator
 {
 public:
-    explicit CheckedCatalogue(const QString &language)
-        : QTranslator(QCoreApplication::instance())
-        , m_language(language)
-    {
-    }
+    using QTranslator::QTranslator;
 
     QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
     {
         const QString text = QTranslator::translate(context, source, disambiguation, n);
-        if (!context || !source || !*source || toolkitContext(context))
+        // The toolkit's own contexts (QFileDialog, QShortcut, ...) are its catalogue's business.
+        if (!context || !source || !*source || (context[0] == 'Q' && (QChar::isUpper(context[1]) || context[1] == 't')))
             return text;
         m_contexts.insert(QByteArray(context));
         if (text.isNull())
-            qWarning("no %s text for \"%s\" in %s", qPrintable(m_language), source, context);
+            qWarning("no %s text for \"%s\" in %s", qPrintable(language()), source, context);
         return text;
     }
 
     QStringList translationsOf(const QString &english) const
     {
         QStringList found;
-        const QByteArray source = english.toUtf8();
-        for (const QByteArray &context : std::as_const(m_contexts)) {
-            const QString text = QTranslator::translate(context.constData(), source.constData());
-            if (!text.isNull() && !found.contains(text))
-                found << text;
-        }
+        for (const QByteArray &context : std::as_const(m_contexts))
+            found << QTranslator::translate(context.constData(), english.toUtf8().constData());
+        found.removeAll(QString());
         return found;
     }
 
 private:
-    QString m_language;
     mutable QSet<QByteArray> m_contexts;
 };
 
@@ -77,7 +66,7 @@ void installTestLanguage()
     const QString language = qEnvironmentVariable("TIVORO_TEST_LANGUAGE");
     if (language.isEmpty())
         return;
-    catalogue = new CheckedCatalogue(language);
+    catalogue = new CheckedCatalogue(QCoreApplication::instance());
     if (!catalogue->load(tivoro::catalogueFile(language)) || !QCoreApplication::installTranslator(catalogue))
         qFatal("no catalogue for %s", qPrintable(language));
     tivoro::installToolkitCatalogue(language);
@@ -87,17 +76,15 @@ void installTestLanguage()
 
 bool showsText(const QString &shown, const QString &english)
 {
-    // A text of ours must show translated (though the translation may read
-    // as the English, as "0" does); only texts the program never looked up,
-    // such as typed ones, stand as they are.
+    // Only texts the program never looked up, such as typed ones, stand as
+    // they are.
     const QStringList translations = catalogue ? catalogue->translationsOf(english) : QStringList();
     return translations.isEmpty() ? shown == english : translations.contains(shown);
 }
 
 void GuardedTest::init()
 {
-    // Installed inside the run, after QtTest's own handler, which still logs
-    // every message once ours has looked at it.
+    // After QtTest's own handler, which still logs every message.
     guardToolkitMessages([](const QMessageLogContext &context, const QString &message) {
         if (QTest::currentTestFunction())
             QTest::qFail(qPrintable("toolkit message: " + message), context.file ? context.file : __FILE__,
@@ -178,45 +165,20 @@ void ExecAnswerer::poll()
     m_answer(target);
 }
 
-bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText)
-{
-    const QList<QAction *> titles = bar->actions();
-    for (QAction *title : titles) {
-        if (!showsText(title->text(), menuTitle) || !title->menu())
-            continue;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
-        QMenu *menu = title->menu();
-        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
-            return false;
-        const QList<QAction *> entries = menu->actions();
-        for (QAction *entry : entries) {
-            if (showsText(entry->text(), entryText)) {
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-                return true;
-            }
-        }
-        menu->close();
-    }
-    return false;
-}
-
-namespace {
-
 // A desktop hands the focus back to the window that a closed dialog or menu
 // was over; the offscreen platform leaves that to us.
-void refocus()
+static void refocus()
 {
+    const QWindow *focus = QGuiApplication::focusWindow();
     const QList<QWidget *> windows = ownWindows();
     for (QWidget *w : windows) {
-        const QWindow *focus = QGuiApplication::focusWindow();
         if (w->isVisible() && !(focus && focus->isVisible())) {
             w->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w));
+            return;
         }
     }
 }
-
-} // namespace
 
 void pressKeys(const QString &keys, const QString &text)
 {
@@ -227,14 +189,14 @@ void pressKeys(const QString &keys, const QString &text)
         QVERIFY2(sequence.count() == 1 && repeat > 0, qPrintable(stroke));
         const int combined = int(sequence[0]);
         const auto modifiers = Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask);
-        const auto key = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+        auto key = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+        if (key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
+            key = Qt::Key_Backtab; // as the platform reports it
         for (int i = 0; i < repeat; ++i) {
             refocus();
             for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
-                if (QWindow *window = QGuiApplication::focusWindow()) // the platform reports Shift+Tab as Backtab
-                    QTest::sendKeyEvent(action, window,
-                                        key == Qt::Key_Tab && modifiers & Qt::ShiftModifier ? Qt::Key_Backtab : key,
-                                        QString(), modifiers);
+                if (QWindow *window = QGuiApplication::focusWindow())
+                    QTest::sendKeyEvent(action, window, key, QString(), modifiers);
             }
         }
     }
@@ -280,13 +242,11 @@ int visibleTopLevelCount()
 int ownWidgetCount()
 {
     const QWidgetList widgets = QApplication::allWidgets();
-    // A spare's menus are windows of their own, below it.
-    const auto inSpare = [](QWidget *w) {
-        while (w->parentWidget())
+    return int(std::count_if(widgets.begin(), widgets.end(), [](QWidget *w) {
+        while (w->parentWidget()) // a spare's menus are windows of their own, below it
             w = w->parentWidget();
-        return tivoro::isSpare(w);
-    };
-    return int(std::count_if(widgets.begin(), widgets.end(), [&](QWidget *w) { return !inSpare(w); }));
+        return !tivoro::isSpare(w);
+    }));
 }
 
 void closeAllTopLevels()
@@ -308,6 +268,208 @@ int runTests(QObject *testObject, int argc, char **argv)
         return 1;
     }
     return failed;
+}
+
+namespace {
+
+int answered = 0; // modal dialogs and popup menus, for modal.count
+int lonelyCloses = 0;
+
+// Hand-overs show the next window before closing their own; this counts
+// closes that left no other window visible, however briefly. Dialogs with
+// a parent (file dialogs) come and go over their window.
+struct CloseWatcher : QObject
+{
+    CloseWatcher() { lonelyCloses = 0, qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *w = qobject_cast<QWidget *>(watched);
+        lonelyCloses +=
+            event->type() == QEvent::Close && w && w->isWindow() && !w->parentWidget() && visibleTopLevelCount() <= 1;
+        return false;
+    }
+};
+
+QWidget *find(QWidget *root, const QString &path)
+{
+    const QStringList names = path.split('/');
+    for (const QString &name : names)
+        root = root && name != "." ? root->findChild<QWidget *>(name) : root;
+    return root;
+}
+
+// A widget's property by name; why not, if the widget has no such property.
+QString propertyProblem(const QWidget *w, const QString &property)
+{
+    if (w->metaObject()->indexOfProperty(qPrintable(property)) >= 0)
+        return {};
+    return QString("%1 \"%2\" has no property \"%3\"").arg(w->metaObject()->className(), w->objectName(), property);
+}
+
+Answer counted(Answer answer)
+{
+    return [answer](QWidget *target) {
+        ++answered;
+        answer(target);
+    };
+}
+
+// The running row, for messages.
+QString row()
+{
+    const char *tag = QTest::currentDataTag();
+    return tag ? QString("row \"%1\", ").arg(tag) : QString();
+}
+
+// A click on the menu's title, one on the entry.
+bool chooseFromMenuBar(QWidget *root, const QString &title, const QString &entry)
+{
+    auto *window = qobject_cast<QMainWindow *>(root);
+    const QList<QAction *> titles = window ? window->menuBar()->actions() : QList<QAction *>();
+    for (QAction *action : titles) {
+        QMenu *menu = action->menu();
+        if (!menu || !showsText(action->text(), title))
+            continue;
+        QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, window->menuBar()->actionGeometry(action).center());
+        const QList<QAction *> entries = menu->actions();
+        for (QAction *e : entries) {
+            if (menu->isVisible() && showsText(e->text(), entry)) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(e).center());
+                return true;
+            }
+        }
+        menu->close();
+    }
+    return false;
+}
+
+// Plays one step; why it cannot be played, or nothing.
+QString playStep(QPointer<QWidget> &root, const QString &step, std::unique_ptr<ExecAnswerer> &answerer)
+{
+    const QString verb = step.section(' ', 0, 0), path = step.section(' ', 1, 1), rest = step.section(' ', 2);
+    if (verb.startsWith('@')) {
+        root = nullptr;
+        const QList<QWidget *> windows = ownWindows(verb.mid(1));
+        for (QWidget *w : windows)
+            root = w->isVisible() ? w : root.data();
+        return root ? QString() : "no visible window of that class";
+    }
+    if (verb == "open") {
+        root = openWindowOfKind(path);
+        return root ? QString() : "no such window kind";
+    }
+    if (verb == "answer") { // "files PATH,PATH" chooses those in a file dialog; anything else dismisses
+        answerer = std::make_unique<ExecAnswerer>(counted(path == "files" ? chooseFiles(rest.split(',')) : dismiss()));
+        return {};
+    }
+    if (!root)
+        return "no window to play it in";
+    if (verb == "menu")
+        return chooseFromMenuBar(root, step.mid(5).section('>', 0, 0), step.section('>', 1)) ? QString()
+                                                                                             : "no such menu entry";
+    if (verb == "close") {
+        root->close();
+        return {};
+    }
+    QWidget *w = find(root, path);
+    if (!w)
+        return QString("no widget \"%1\" in %2").arg(path, root->metaObject()->className());
+    if (verb == "click" || verb == "rclick") {
+        // Through the window, as the platform delivers it: a right click
+        // then also brings the context menu request.
+        QTest::mouseClick(w->window()->windowHandle(), verb == "click" ? Qt::LeftButton : Qt::RightButton, {},
+                          w->mapTo(w->window(), w->rect().center()));
+    } else if (verb == "type" || verb == "paste") {
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        if (verb == "paste") {
+            QGuiApplication::clipboard()->setText(rest);
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        } else if (rest.isEmpty())
+            QTest::keyClick(w, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(w, rest);
+    } else if (verb == "keys") {
+        QTest::keyClicks(w, rest);
+    } else if (verb == "key") {
+        if (QKeySequence(rest).isEmpty())
+            return "no such key";
+        QTest::keySequence(w, QKeySequence(rest));
+    } else if (verb == "call") {
+        const QString slot = rest.section(' ', 0, 0), signature = slot + (rest.contains(' ') ? "(bool)" : "()");
+        if (w->metaObject()->indexOfMethod(qPrintable(signature)) < 0)
+            return QString("%1 has no slot %2").arg(w->metaObject()->className(), signature);
+        if (rest.contains(' '))
+            QMetaObject::invokeMethod(w, qPrintable(slot), Q_ARG(bool, rest.endsWith("true")));
+        else
+            QMetaObject::invokeMethod(w, qPrintable(slot));
+    } else if (verb == "set") {
+        const QString property = rest.section(' ', 0, 0), problem = propertyProblem(w, property);
+        if (!problem.isEmpty())
+            return problem;
+        if (!w->setProperty(qPrintable(property), rest.section(' ', 1)))
+            return "the value does not fit the property";
+    } else {
+        return "unknown step";
+    }
+    return {};
+}
+
+} // namespace
+
+QWidget *play(QWidget *start, const QString &steps, const char *file, int line)
+{
+    QPointer<QWidget> root = start; // a hand-over deletes the window it leaves
+    answered = 0;
+    const CloseWatcher closeWatcher;
+    auto answerer = std::make_unique<ExecAnswerer>(counted(dismiss()));
+    const QStringList lines = QString(steps).replace('\n', ';').split(';', Qt::SkipEmptyParts);
+    for (int number = 1; number <= lines.size(); ++number) {
+        const QString step = lines[number - 1].trimmed();
+        const QString problem = step.isEmpty() ? QString() : playStep(root, step, answerer);
+        if (!problem.isEmpty()) {
+            QTest::qFail(qPrintable(row() + QString("step %1 \"%2\": %3").arg(number).arg(step, problem)), file, line);
+            return root;
+        }
+        flushDeletions();
+    }
+    return root;
+}
+
+QString mismatches(QWidget *root, const QString &checks)
+{
+    const QMap<QString, QString> counts = {{"modal.count", QString::number(answered)},
+                                           {"windows", QString::number(visibleTopLevelCount())},
+                                           {"lonelyCloses", QString::number(lonelyCloses)}};
+    QStringList wrong;
+    const QStringList parts = checks.split(';');
+    for (const QString &part : parts) {
+        const QString check = part.trimmed(), lhs = check.section('=', 0, 0);
+        const int dot = lhs.lastIndexOf('.');
+        QWidget *w = root && dot >= 0 ? find(root, lhs.left(dot)) : nullptr;
+        const QString property = lhs.mid(dot + 1);
+        QString actual, problem;
+        if (check.isEmpty())
+            continue;
+        if (!check.contains('='))
+            problem = "unknown check";
+        else if (counts.contains(lhs))
+            actual = counts.value(lhs);
+        else if (lhs.endsWith('#'))
+            actual = QString::number(ownWindows(lhs.chopped(1)).size());
+        else if (dot < 0 || lhs.startsWith("modal."))
+            problem = "unknown check";
+        else if (property == "exists")
+            actual = QVariant(w != nullptr).toString();
+        else if (!w)
+            problem = QString("no widget \"%1\"").arg(lhs.left(dot));
+        else
+            problem = propertyProblem(w, property), actual = w->property(qPrintable(property)).toString();
+        if (!problem.isEmpty())
+            wrong << check + ": " + problem;
+        else if (!showsText(actual, check.section('=', 1)))
+            wrong << QString("%1: got \"%2\"").arg(check, actual);
+    }
+    return wrong.isEmpty() ? QString() : row() + wrong.join("; ");
 }
 
 } // namespace tivoro::test

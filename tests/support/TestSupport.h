@@ -10,12 +10,9 @@
 
 #include <functional>
 
-class QMenuBar;
-
 namespace tivoro::test {
 
-// Base of every test class: a toolkit warning fails the running test, and
-// cleanup() deletes every window (tests create windows with new).
+// Base of every test class: a toolkit warning fails the running test; cleanup() deletes every window.
 class GuardedTest : public QObject
 {
     Q_OBJECT
@@ -25,7 +22,7 @@ protected Q_SLOTS:
     void cleanup();
 };
 
-// Toolkit warnings seen so far, inside tests or not.
+using tivoro::flushDeletions;
 using tivoro::toolkitWarningCount;
 
 // With TIVORO_TEST_LANGUAGE set ("de"), loads the catalogues as main does for
@@ -33,11 +30,10 @@ using tivoro::toolkitWarningCount;
 void installTestLanguage();
 
 // Whether `shown` is `english` as the user sees it: in a run with a test
-// language its translation, as the program looked it up during the run.
+// language, its translation as the program looked it up.
 bool showsText(const QString &shown, const QString &english);
-// Where a popup of `popup`'s size opens when asked for at `pointer`
-// (global): there, moved only as far as the screen's edges ask (the test
-// screen is small, and a translated menu wider).
+
+// Where a popup of `popup`'s size opens when asked for at global `pointer`.
 QPoint popupPlaceFor(const QWidget *popup, const QPoint &pointer);
 
 // How to answer a modal dialog or popup menu that a handler runs.
@@ -46,9 +42,8 @@ Answer dismiss(); // Escape
 Answer chooseFiles(const QStringList &paths); // file dialogs
 Answer chooseMenuEntry(int index); // popup menus
 
-// Answers, while it lives, every modal dialog and popup menu that a handler
-// runs with exec() (only inside such a nested loop). One that does not close
-// when answered is closed by force and counted: a failure, not a hang.
+// Answers, while it lives, every modal dialog and popup menu run with exec();
+// one that does not close when answered is closed by force and counted.
 class ExecAnswerer : public QObject
 {
 public:
@@ -66,32 +61,35 @@ private:
     int m_stuck = 0;
 };
 
-// Opens a menu of the menu bar with a click and clicks one of its entries.
-bool chooseFromMenuBar(QMenuBar *bar, const QString &menuTitle, const QString &entryText);
-
-// Presses keys as a keyboard does: each press and each release goes to the
-// window that has the focus at that moment. `keys`: key sequences separated
-// by spaces ("Tab", "Shift+Tab", "Menu", "Shift+F10"), each with an
-// optional repeat count ("Tab*3"); then `text` is typed.
+// Presses keys as a keyboard does, each press and release to the window
+// with the focus at that moment: "Tab Shift+Tab*3 Menu", then types `text`.
 void pressKeys(const QString &keys, const QString &text = QString());
 
-// A widget's object name (its class if it has none) after those of the
-// program's own panels around it ("cameraSettings1/heightSlider").
+// A widget's object name (else its class) after those of our panels around
+// it ("cameraSettings1/heightSlider"); and the focus's.
 QString panelPath(const QWidget *w);
-// Where the keyboard focus is, as panelPath() names it.
 QString focusPath();
 
-using tivoro::flushDeletions;
-
-// Parentless windows and dialogs (not menus or popups, nor windows built
-// ahead): all, or all of one class; how many are visible; how many widgets
-// live outside the windows built ahead.
+// Parentless windows and dialogs, not windows built ahead: all, or all of
+// one class; how many are visible; how many widgets live outside spares.
 QList<QWidget *> ownWindows(const QString &className = QString());
 int visibleTopLevelCount();
 int ownWidgetCount();
 void closeAllTopLevels();
 
 int runTests(QObject *testObject, int argc, char **argv);
+
+// Plays user steps (';' or newline between): click|rclick W, type|paste W
+// TEXT (over all), keys W TEXT, key W KEYS, call W SLOT [true|false], set W
+// PROPERTY VALUE, menu TITLE>ENTRY, answer files P,P (else Escape), open|@Class,
+// close; W is "name", "a/b" or ".". A step it cannot play fails the row at the
+// caller's line. Returns the window it ended in.
+QWidget *play(QWidget *root, const QString &steps, const char *file = __builtin_FILE(), int line = __builtin_LINE());
+
+// Checks after play(), ';' between: W.property=VALUE (W.exists=false),
+// windows=N (visible), Class#=N (live), lonelyCloses=N, modal.count=N; texts
+// in English match their translation. Empty when all hold, else what fails.
+QString mismatches(QWidget *root, const QString &checks);
 
 } // namespace tivoro::test
 
@@ -105,3 +103,11 @@ int runTests(QObject *testObject, int argc, char **argv);
         TestClass test;                                                                                                \
         return tivoro::test::runTests(&test, argc, argv);                                                              \
     }
+
+// Plays the steps on a window, then checks; reports the first mismatches.
+#define TIVORO_PLAY(root, steps, checks)                                                                               \
+    do {                                                                                                               \
+        QWidget *end_ = tivoro::test::play((root), (steps));                                                           \
+        const QString wrong_ = tivoro::test::mismatches(end_, (checks));                                               \
+        QVERIFY2(wrong_.isEmpty(), qPrintable(wrong_));                                                                \
+    } while (false)

@@ -39,11 +39,10 @@ inline void guardMessage(QtMsgType type, const QMessageLogContext &context, cons
 }
 } // namespace detail
 
-// From here on counts the toolkit's warnings (critical and fatal messages
-// too) and tells onWarning of each; every message still reaches the
-// handler installed before, except the offscreen platform's notices, which
-// are dropped. A test or benchmark in which the toolkit warns has found a
-// fault.
+// Counts the toolkit's warnings (critical and fatal too) and tells
+// onWarning of each, since a test or benchmark in which the toolkit warns
+// has found a fault; messages still reach the handler before, except the
+// offscreen platform's notices.
 inline void guardToolkitMessages(std::function<void(const QMessageLogContext &, const QString &)> onWarning = {})
 {
     detail::MessageGuard &guard = detail::messageGuard();
