@@ -107,11 +107,6 @@ void letShrinkToPictures(QWidget *contents)
     }
 }
 
-QSize scaledPictureArea(const QLabel *label)
-{
-    return pictureRect(label).size();
-}
-
 QRect pictureArea(const QLabel *label)
 {
     const QRect area = pictureRect(label);
@@ -120,11 +115,6 @@ QRect pictureArea(const QLabel *label)
         return area;
     return QStyle::alignedRect(label->layoutDirection(), label->alignment(),
                                (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize(), area);
-}
-
-void prepareScaledPicture(const QPixmap &picture, const QSize &size)
-{
-    scaledPicture(picture, size);
 }
 
 bool paintScaledPicture(QLabel *label)

@@ -2,9 +2,7 @@
 
 class QLabel;
 class QWidget;
-class QPixmap;
 class QRect;
-class QSize;
 
 namespace tivoro {
 
@@ -28,14 +26,6 @@ void letShrinkToPictures(QWidget *contents);
 // How far a picture that stands for live video may shrink and still be of
 // use.
 constexpr double leastVideoScale = 0.5;
-
-// The area, in the label's own pixels, that a label given here scales its
-// picture to at its present size.
-QSize scaledPictureArea(const QLabel *label);
-
-// Makes the shared copy of `picture` for an area of `size` device pixels
-// ahead, so that the first label to paint it finds it made.
-void prepareScaledPicture(const QPixmap &picture, const QSize &size);
 
 // Where any label draws its picture, in its own coordinates: its contents
 // for a scaled picture (their largest part of the picture's aspect ratio
