@@ -184,6 +184,42 @@ QWidget *take(Factory make)
 
 namespace tivoro {
 
+namespace {
+
+class DeleteBehind : public QObject
+{
+public:
+    DeleteBehind(QWidget *closed, QWidget *next)
+        : QObject(next)
+        , m_closed(closed)
+    {
+        next->installEventFilter(this);
+    }
+    ~DeleteBehind() override { delete m_closed; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint || event->type() == QEvent::Hide)
+            deleteLater();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_closed;
+};
+
+} // namespace
+
+void closeBehind(QWidget *closed, QWidget *next)
+{
+    const bool deleting = closed->testAttribute(Qt::WA_DeleteOnClose);
+    closed->setAttribute(Qt::WA_DeleteOnClose, false);
+    closed->close();
+    if (deleting)
+        new DeleteBehind(closed, next);
+}
+
 bool isSpare(const QWidget *w)
 {
     const auto &kinds = spares::Spares::instance().m_kinds;

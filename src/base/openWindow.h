@@ -46,13 +46,17 @@ Window *openWindow()
     return window;
 }
 
+// Closes `closed`; one deleted on close goes once `next` has painted (or is
+// hidden or gone): destroying a window takes milliseconds it should not wait.
+void closeBehind(QWidget *closed, QWidget *next);
+
 // Hand-overs show the next window before closing the current one, so the
 // application never runs out of visible windows in between.
 template <class Window>
 Window *handOver(QWidget *from)
 {
     Window *next = openWindow<Window>();
-    from->close();
+    closeBehind(from, next);
     return next;
 }
 

@@ -8,7 +8,6 @@
 #include "shell/Settings.h"
 
 #include <QFileDialog>
-#include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -45,10 +44,9 @@ void MainWindow::analyzeVideoFiles()
     auto *dialog = new QFileDialog(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->exec();
+    // Destroyed with this window, after the analysis window has painted
+    // (the toolkit saves the dialog's state to disk then).
     tivoro::handOver<AnalyzeVideos>(this);
-    // Destroying the dialog (the toolkit saves its state to disk then)
-    // would hold up the analysis window's first paint.
-    QTimer::singleShot(100, dialog, &QObject::deleteLater);
 }
 
 void MainWindow::openAnalyzedProject()
