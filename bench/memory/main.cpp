@@ -5,6 +5,7 @@
 #include "support/BenchSupport.h"
 
 #include "app/applicationIcon.h"
+#include "base/openWindow.h"
 #include "common/windowKinds.h"
 
 #include <QMainWindow>
@@ -44,8 +45,10 @@ bool kinds()
 
 // glibc keeps freed heap for reuse, its high-water mark depending on the
 // order of frees: handed back first, the figure is what the program holds.
+// Without the windows built ahead, which come and go with idle time.
 qint64 heldKiB(qint64 *untrimmed)
 {
+    tivoro::dropSpares();
     *untrimmed = residentKiB();
 #ifdef __GLIBC__
     malloc_trim(0);

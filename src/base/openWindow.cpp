@@ -163,9 +163,10 @@ private:
 
 void keep(Factory make, QWidget *opener)
 {
-    Kind &kind = Spares::instance().kindOf(make);
-    if (std::find(kind.openers.begin(), kind.openers.end(), opener) == kind.openers.end())
-        kind.openers.emplace_back(opener);
+    auto &openers = Spares::instance().kindOf(make).openers;
+    openers.erase(std::remove(openers.begin(), openers.end(), nullptr), openers.end()); // closed ones
+    if (std::find(openers.begin(), openers.end(), opener) == openers.end())
+        openers.emplace_back(opener);
     Spares::instance().schedule();
 }
 
