@@ -44,9 +44,11 @@ void MainWindow::analyzeVideoFiles()
     auto *dialog = new QFileDialog(this, tr("Open video files"), QStringLiteral("/home"), tr("Files (*.*)"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->exec();
-    // Destroyed with this window, after the analysis window has painted
-    // (the toolkit saves the dialog's state to disk then).
-    tivoro::handOver<AnalyzeVideos>(this);
+    AnalyzeVideos *analysis = tivoro::handOver<AnalyzeVideos>(this);
+    // Destroying the dialog (the toolkit saves its state to disk then) waits
+    // for the analysis window's first paint.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    tivoro::closeBehind(dialog, analysis);
 }
 
 void MainWindow::openAnalyzedProject()
