@@ -7,15 +7,12 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCommandLinkButton>
-#include <QGraphicsView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QStyleOption>
 
 #include <utility>
@@ -169,16 +166,17 @@ double shareSeen(QWidget *w, bool heightOnly)
 }
 
 // Controls a screen reader must be able to name: everything a user can
-// operate, and the pictures that stand for camera images and the graph.
+// operate or that takes the focus, the pictures that stand for camera images
+// and the graph, and the stacks of pages, which it names as the place the
+// focus went to.
 bool needsName(QWidget *w)
 {
     if (!fromForm(w))
         return false;
     if (auto *label = qobject_cast<QLabel *>(w))
         return label->pixmap(Qt::ReturnByValue).isNull() == false;
-    return qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w) || qobject_cast<QLineEdit *>(w)
-        || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w)
-        || qobject_cast<QGraphicsView *>(w);
+    return w->focusPolicy() & Qt::TabFocus || qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)
+        || qobject_cast<QStackedWidget *>(w);
 }
 
 } // namespace

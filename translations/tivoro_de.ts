@@ -150,6 +150,22 @@
         <source>Video analysis</source>
         <translation>Videoanalyse</translation>
     </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>Camera pictures</source>
+        <translation>Kamerabilder</translation>
+    </message>
+    <message>
+        <source>Camera calibration</source>
+        <translation>Kamerakalibrierung</translation>
+    </message>
+    <message>
+        <source>Metadata and graph</source>
+        <translation>Metadaten und Graph</translation>
+    </message>
 </context>
 <context>
     <name>CameraSettings</name>
@@ -590,6 +606,10 @@
         <source>Recording view</source>
         <translation>Aufnahmeansicht</translation>
     </message>
+    <message>
+        <source>Camera pictures</source>
+        <translation>Kamerabilder</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -716,6 +736,10 @@
         <source>Camera setup</source>
         <translation>Kameraeinrichtung</translation>
     </message>
+    <message>
+        <source>Camera calibration</source>
+        <translation>Kamerakalibrierung</translation>
+    </message>
 </context>
 <context>
     <name>SetupRecordingWithMetadata</name>
@@ -830,6 +854,22 @@
     <message>
         <source>Recording session</source>
         <translation>Aufnahmesitzung</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>Camera pictures</source>
+        <translation>Kamerabilder</translation>
+    </message>
+    <message>
+        <source>Camera calibration</source>
+        <translation>Kamerakalibrierung</translation>
+    </message>
+    <message>
+        <source>Metadata and graph</source>
+        <translation>Metadaten und Graph</translation>
     </message>
 </context>
 </TS>
