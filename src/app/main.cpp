@@ -1,5 +1,6 @@
 #include "app/applicationIcon.h"
 #include "app/highDpi.h"
+#include "app/screenReaderEvents.h"
 #include "app/translations.h"
 #include "shell/MainWindow.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     // (and its icon) before the first one is shown.
     QGuiApplication::setDesktopFileName(QStringLiteral(TIVORO_APP_ID));
     tivoro::installApplicationIcon();
+    tivoro::mendScreenReaderEvents();
     // The languages the desktop set (LANGUAGE, LANG and the like); none that
     // the program speaks leaves it English.
     tivoro::installTranslations(QLocale::system().uiLanguages());

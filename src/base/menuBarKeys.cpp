@@ -1,10 +1,8 @@
 #include "base/menuBarKeys.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -25,28 +23,7 @@ protected:
         // of each key to the window; the menu bar, which took the bare Alt
         // already, would toggle out again on the copy. Only such copies reach
         // a window (rather than a widget) without coming from the window system.
-        if (!event->spontaneous() && watched->isWindowType())
-            return key == Qt::Key_Alt || key == Qt::Key_Meta;
-        // Moving from an open menu to the next, the bar gives the window's
-        // focus back to its field while the next menu is open, and the screen
-        // reader follows the field; the menu's entry is told again after that.
-        if (event->type() == QEvent::KeyPress && (key == Qt::Key_Left || key == Qt::Key_Right)
-            && qobject_cast<QMenuBar *>(watched) && qobject_cast<QMenu *>(QApplication::activePopupWidget())
-            && QAccessible::isActive())
-            QMetaObject::invokeMethod(this, &MenuBarKeyFilter::tellOpenMenuEntry, Qt::QueuedConnection);
-        return false;
-    }
-
-private:
-    static void tellOpenMenuEntry()
-    {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        const int entry = menu ? menu->actions().indexOf(menu->activeAction()) : -1;
-        if (entry < 0)
-            return;
-        QAccessibleEvent focus(menu, QAccessible::Focus);
-        focus.setChild(entry);
-        QAccessible::updateAccessibility(&focus);
+        return !event->spontaneous() && watched->isWindowType() && (key == Qt::Key_Alt || key == Qt::Key_Meta);
     }
 };
 

@@ -5,8 +5,7 @@ class QMainWindow;
 namespace tivoro {
 
 // F10 opens the window's first menu, as GNOME and KDE users expect; Alt
-// reaches the menu bar, and the arrows from one open menu to the next are
-// followed, also while a screen reader listens to the keys.
+// reaches the menu bar also while a screen reader listens to the keys.
 void enableMenuBarKeys(QMainWindow *window);
 
 } // namespace tivoro

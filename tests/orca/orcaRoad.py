@@ -10,11 +10,13 @@ ROAD = [
     ('', 'Tab', '', ['Set up recoding session push button']),
     ('', 'Tab', '', ['Open analyzed project push button']),
     ('', 'shift+Tab', '', ['Set up recoding session push button']),
-    ('2 recording session window', 'space', '', ['Recording session frame']),
+    ('2 recording session window', 'space', '', ['Recording session frame', 'Camera calibration']),
     ('3 metadata', 'shift+Tab*5', '', ['More information']),
     ('', '', 'Two cameras', []),
     ('', 'ctrl+Tab', '', ['Calibrate using control points', 'radio button']),
     ('', 'shift+Tab', '', ['More information', 'Two cameras']),
+    ('', 'ctrl+shift+Tab', '', ['Location']),
+    ('', 'Tab', '', ['More information', 'Two cameras']),
     ('', 'ctrl+Tab', '', ['Calibrate using control points', 'radio button']),
     ('4 add camera dialog', 'Tab', '', ['Add new camera push button']),
     ('', 'space', '', ['Add camera dialog', 'USB Camera 1 combo box']),
@@ -36,9 +38,9 @@ ROAD = [
     ('', 'Down', '', ['Add purple control point']),
     ('', 'Escape', '', ['Camera image']),
     ('7 recording, graph', 'shift+Tab*11', '', ['Start recording push button']),
-    ('', 'space', '', []),  # Orca does not yet read the new caption: the issue stays open
+    ('', 'space', '', ['Stop recording']),
     ('', 'shift+Tab*2', '', ['Show graph push button']),
-    ('', 'space', '', []),  # likewise
+    ('', 'space', '', ['Show metadata']),
     ('', 'Tab*2', '', ['Stop recording push button']),
     ('', 'Tab*2', '', ['Activity check box']),
     ('', 'Tab', '', ['Count check box']),
@@ -48,13 +50,14 @@ ROAD = [
     ('', 'Down', '', ['Settings']),
     ('', 'Return', '', ['Settings dialog']),
     ('', 'Escape', '', ['Recording session frame']),
-    # Orca passes over the bar's "Tools" for the entry that follows it at once;
     # Down stays on the menu's only entry.
     ('  and with F10', 'F10', '', ['File']),
-    ('', 'Right', '', ['Settings']),
+    ('', 'Right', '', ['Tools', 'Settings']),
     ('', 'Down', '', []),
     ('', 'Return', '', ['Settings dialog']),
     ('', 'Escape', '', ['Recording session frame']),
+    ('', 'F10', '', ['File']),
+    ('', 'Escape*2', '', ['Relative Time check box']),
 ]
 WAIT = 5.0  # seconds for each step's words; the latencies are reported, not judged
 # Orca keeps to one instance per user, but this one has its own X server and
