@@ -1,10 +1,7 @@
 #include "common/windowKinds.h"
 #include "support/TestSupport.h"
 
-#include <QtGui/private/qguiapplication_p.h>
 #include <QtWidgets>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 #include <csignal>
@@ -59,8 +56,7 @@ void onAccessibilityEvent(QAccessibleEvent *event)
 void listen(bool on)
 {
     heard = 0;
-    QAccessible::installUpdateHandler(on ? onAccessibilityEvent : nullptr);
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+    listenAsScreenReader(on ? onAccessibilityEvent : nullptr);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <utility>
 
 using namespace tivoro::test;
@@ -179,6 +180,26 @@ bool needsName(QWidget *w)
         || qobject_cast<QStackedWidget *>(w);
 }
 
+struct Heard
+{
+    QAccessible::Event type;
+    QPointer<QObject> object;
+    QString name;
+    bool focusNow; // the object has the keyboard focus
+};
+QVector<Heard> &heard()
+{
+    static QVector<Heard> heard;
+    return heard;
+}
+
+void hear(QAccessibleEvent *event)
+{
+    QAccessibleInterface *face = event->accessibleInterface();
+    heard().append({event->type(), event->object(), face ? face->text(QAccessible::Name) : QString(),
+                    event->object() && event->object() == QApplication::focusWidget()});
+}
+
 } // namespace
 
 // At any desktop font every text fits its room, nothing overlaps and the
@@ -193,6 +214,8 @@ private Q_SLOTS:
     void initTestCase() { tivoro::installApplicationIcon(); }
     void everyControlHasAName_data();
     void everyControlHasAName();
+    void screenReaderToldWhereFocusWent_data();
+    void screenReaderToldWhereFocusWent();
     void readableAtDesktopFonts_data();
     void readableAtDesktopFonts();
     void picturesSeenWhenOpened_data();
@@ -379,5 +402,63 @@ void TestReadability::everyControlHasAName()
     QVERIFY2(silent.isEmpty(), qPrintable("menu not announced: " + silent.join(", ")));
 }
 
+void TestReadability::screenReaderToldWhereFocusWent_data()
+{
+    QTest::addColumn<QString>("before"); // keys, then text, before the screen reader listens
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("focus"); // where it is told the focus went, in order
+    // Fields place their caret as they take the focus; the focus is told first, and once.
+    QTest::newRow("Ctrl+Shift+Tab out of the notes") << "Shift+Tab*5"
+                                                     << ""
+                                                     << "Ctrl+Shift+Tab" << QStringList {"Location"};
+    QTest::newRow("through fields with text") << "Shift+Tab*5 Ctrl+Shift+Tab"
+                                              << "Hall 2"
+                                              << "Shift+Tab Tab" << QStringList {"Group name", "Location"};
+    // The next menu's title comes before its entry, and the window's field
+    // not while a menu is open.
+    QTest::newRow("F10, Right") << ""
+                                << ""
+                                << "F10 Right" << QStringList {"File", "Tools", "Settings"};
+    QTest::newRow("F10, Escape twice") << "Shift+Tab*5"
+                                       << ""
+                                       << "F10 Escape Escape" << QStringList {"File", "File", "More information"};
+}
+
+void TestReadability::screenReaderToldWhereFocusWent()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, focus);
+    QWidget *window = tivoro::openWindowOfKind("SetupRecordingWithMetadata");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QApplication::setActiveWindow(window);
+    pressKeys(before, text);
+    heard().clear();
+    const QPointer<QObject> focusBefore = QApplication::focusWidget();
+    listenAsScreenReader(hear);
+    const auto deaf = qScopeGuard([] { listenAsScreenReader(nullptr); });
+    pressKeys(keys);
+    QTest::qWait(300); // an entry may follow its menu's title a moment later
+
+    QStringList told, caretFirst;
+    QSet<QObject *> focused {focusBefore};
+    for (const Heard &h : qAsConst(heard())) {
+        if (h.type == QAccessible::Focus) {
+            told << h.name;
+            focused << h.object;
+        } else if ((h.type == QAccessible::TextCaretMoved || h.type == QAccessible::TextSelectionChanged) && h.focusNow
+                   && !focused.contains(h.object)) {
+            caretFirst << h.name;
+        }
+    }
+    QVERIFY2(told.size() == focus.size()
+                 && std::equal(told.cbegin(), told.cend(), focus.cbegin(), tivoro::test::showsText),
+             qPrintable("told: " + told.join(", ")));
+    QVERIFY2(caretFirst.isEmpty(), qPrintable("caret before focus: " + caretFirst.join(", ")));
+}
+
 TIVORO_TEST_MAIN(TestReadability)
+
 #include "tst_readability.moc"

@@ -1,6 +1,5 @@
 #include "app/screenReaderEvents.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
@@ -26,6 +25,7 @@ struct Told
     QPointer<QObject> lastFocus; // of the focus events passed on, the last one's
     QPointer<QObject> focusAhead;
     QElapsedTimer sinceMenuTitle; // focused in the menu bar
+    QAccessible::UpdateHandler listener = nullptr;
 };
 
 Told &told()
@@ -38,6 +38,10 @@ void mend(QAccessibleEvent *event);
 
 void passOn(QAccessibleEvent *event)
 {
+    if (told().listener) {
+        told().listener(event);
+        return;
+    }
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(&mend);
@@ -132,7 +136,8 @@ void mend(QAccessibleEvent *event)
 
 } // namespace
 
-void tivoro::mendScreenReaderEvents()
+void tivoro::mendScreenReaderEvents(QAccessible::UpdateHandler listener)
 {
+    told().listener = listener;
     QAccessible::installUpdateHandler(&mend);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QAccessible>
+
 namespace tivoro {
 
 // Mends what Qt tells screen readers where Orca would otherwise say nothing
-// (see the source). Once, before the first window.
-void mendScreenReaderEvents();
+// (see the source): once, before the first window. The mended events go to
+// the platform's screen reader bridge, or to `listener` (the tests').
+void mendScreenReaderEvents(QAccessible::UpdateHandler listener = nullptr);
 
 } // namespace tivoro

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "app/screenReaderEvents.h"
 #include "app/translations.h"
 #include "common/windowKinds.h"
 
@@ -14,6 +15,9 @@
 #include <QSet>
 #include <QThread>
 #include <QTranslator>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -470,6 +474,15 @@ QString mismatches(QWidget *root, const QString &checks)
             wrong << QString("%1: got \"%2\"").arg(check, actual);
     }
     return wrong.isEmpty() ? QString() : row() + wrong.join("; ");
+}
+
+void listenAsScreenReader(QAccessible::UpdateHandler hear)
+{
+    if (hear)
+        tivoro::mendScreenReaderEvents(hear);
+    else
+        QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(hear != nullptr);
 }
 
 } // namespace tivoro::test

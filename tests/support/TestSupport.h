@@ -3,6 +3,7 @@
 #include "common/headless.h"
 #include "common/messageGuard.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -78,6 +79,10 @@ int ownWidgetCount();
 void closeAllTopLevels();
 
 int runTests(QObject *testObject, int argc, char **argv);
+
+// A screen reader: accessibility switched on, and every event, mended as the
+// program mends them for its bridge, handed to `hear`; nullptr switches off.
+void listenAsScreenReader(QAccessible::UpdateHandler hear);
 
 // Plays user steps (';' or newline between): click|rclick W, type|paste W
 // TEXT (over all), keys W TEXT, key W KEYS, call W SLOT [true|false], set W
