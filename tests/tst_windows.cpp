@@ -8,6 +8,7 @@
 #include "panels/MetaWidget.h"
 
 #include <QAccessible>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QCommandLinkButton>
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void settingsSwatchesStayRed();
     void windowsBuiltAhead_data();
     void windowsBuiltAhead();
+    void builtAheadAtItsOpeningSize_data();
+    void builtAheadAtItsOpeningSize();
     void userLanguages_data();
     void userLanguages();
     void windowSteps_data();
@@ -350,6 +353,42 @@ void TestWindows::windowsBuiltAhead()
     const QList<QWidget *> windows = ownWindows("SetupRecordingWithMetadata");
     QCOMPARE(windows.size(), 3);
     QVERIFY(std::all_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }));
+}
+
+void TestWindows::builtAheadAtItsOpeningSize_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("steps"); // the last one names the window they open
+    QTest::newRow("recording session window") << "MainWindow"
+                                              << "click commandLinkButtonSetUpRecording; @SetupRecordingWithMetadata";
+    QTest::newRow("settings dialog") << "MainWindow"
+                                     << "menu Tools>Settings; @Settings";
+    QTest::newRow("add camera dialog") << "SetupRecordingWithMetadata"
+                                       << "click addCameraPushButton; @AddCamera";
+    QTest::newRow("recording settings dialog") << "SetupRecording"
+                                               << "click widget/pushButton_2; @RecordingSettings";
+    QTest::newRow("camera setup window") << "RecordingSettings"
+                                         << "click pushButton; @SetupRecording";
+    QTest::newRow("recording view window") << "SetupRecording"
+                                           << "click widget/pushButton; @RecordingWindow";
+}
+
+// What is drawn ahead is drawn at the size the window opens with: a store of
+// another size is made anew at the click, and the drawing ahead is lost.
+void TestWindows::builtAheadAtItsOpeningSize()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, steps);
+    QWidget *from = tivoro::openWindowOfKind(opener);
+    QVERIFY(QTest::qWaitForWindowExposed(from));
+    const QByteArray opened = steps.section('@', -1).toLatin1();
+    QTRY_VERIFY(ready(spareOf(opened)));
+    QWidget *spare = spareOf(opened);
+    const QSize built = spare->size(), drawnInto = spare->backingStore()->size();
+    QWidget *shown = play(from, steps);
+    QCOMPARE(shown, spare);
+    QCOMPARE(shown->size(), built);
+    QCOMPARE(drawnInto, built);
 }
 
 void TestWindows::userLanguages_data()

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <QtMath>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -160,10 +161,12 @@ void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> area
 void chooseOpeningSize(QWidget *window)
 {
     const QObjectList children = window->children();
-    for (QObject *child : children) {
-        if (auto *opening = dynamic_cast<OpeningSize *>(child))
-            opening->chooseNow();
-    }
+    const auto opening = std::find_if(children.begin(), children.end(),
+                                      [](QObject *child) { return dynamic_cast<OpeningSize *>(child); });
+    if (opening != children.end())
+        static_cast<OpeningSize *>(*opening)->chooseNow();
+    else // as large as its layout needs, as showing it makes it
+        layOut(window);
 }
 
 void growShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst)

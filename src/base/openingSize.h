@@ -13,7 +13,8 @@ namespace tivoro {
 // that is too small, the area holding `seenFirst` scrolls it into view.
 void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst = nullptr);
 
-// The same choice made at once, for a window not shown yet (one built ahead).
+// For a window not shown yet (one built ahead), the size it would open at:
+// the same choice made at once, or else the size its layout gives it.
 void chooseOpeningSize(QWidget *window);
 
 // For a window on screen whose new page needs more room: it grows within
