@@ -10,7 +10,6 @@
 #include <QVector>
 #include <QtMath>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -161,12 +160,11 @@ void openShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> area
 void chooseOpeningSize(QWidget *window)
 {
     const QObjectList children = window->children();
-    const auto opening = std::find_if(children.begin(), children.end(),
-                                      [](QObject *child) { return dynamic_cast<OpeningSize *>(child); });
-    if (opening != children.end())
-        static_cast<OpeningSize *>(*opening)->chooseNow();
-    else // as large as its layout needs, as showing it makes it
-        layOut(window);
+    for (QObject *child : children) {
+        if (auto *opening = dynamic_cast<OpeningSize *>(child))
+            return opening->chooseNow();
+    }
+    layOut(window); // as large as its layout needs, as showing it makes it
 }
 
 void growShowingWhole(QWidget *window, std::initializer_list<QScrollArea *> areas, QWidget *seenFirst)
